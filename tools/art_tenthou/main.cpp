@@ -1,0 +1,53 @@
+// art_tenthou <outdir>           writes every picture of the 10,000 screen
+// art_tenthou --review <outdir>  writes the screen put together from them, for a look
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "games/tenthou/tenthou_geometry.h"
+#include "tools/art_tenthou/pictures.h"
+#include "tools/gfx/bmp.h"
+#include "tools/gfx/quantise.h"
+
+namespace {
+
+using namespace dakto;
+
+std::string PicturePath(const std::string& folder, int number) {
+  return folder + "/BITMAP_" + std::to_string(number) + ".bmp";
+}
+
+bool WritePictures(const std::string& folder, const std::vector<tenthou::art::Picture>& pictures) {
+  std::vector<const gfx::Canvas*> all;
+  for (const auto& picture : pictures) {
+    if (!gfx::WriteBmp24(PicturePath(folder, picture.number), picture.image)) return false;
+    all.push_back(&picture.image);
+  }
+  // The game's palette: 256 colours that fit the whole screen and its pieces.
+  return gfx::WritePaletteSource(PicturePath(folder, tenthou::kPaletteBitmap), gfx::PaletteFor(all));
+}
+
+bool WriteReview(const std::string& folder, const std::vector<tenthou::art::Picture>& pictures) {
+  return gfx::WriteBmp24(folder + "/tenthou_play.bmp", tenthou::art::ComposeReview(pictures, false)) &&
+         gfx::WriteBmp24(folder + "/tenthou_panel.bmp", tenthou::art::ComposeReview(pictures, true));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const bool review = args.size() == 2 && args[0] == "--review";
+  if (!(args.size() == 1 && args[0] != "--review") && !review) {
+    std::fprintf(stderr, "usage: art_tenthou [--review] <outdir>\n");
+    return 2;
+  }
+  const std::string folder = args.back();
+  const auto pictures = tenthou::art::DrawAllPictures();
+  const bool ok = review ? WriteReview(folder, pictures) : WritePictures(folder, pictures);
+  if (!ok) {
+    std::fprintf(stderr, "art_tenthou: cannot write into %s\n", folder.c_str());
+    return 1;
+  }
+  return 0;
+}
