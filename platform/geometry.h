@@ -24,8 +24,8 @@ struct Rect {
   int width = 0;
   int height = 0;
 
-  constexpr int Right() const { return left + width; }    // first column outside
-  constexpr int Bottom() const { return top + height; }   // first row outside
+  constexpr int Right() const { return left + width; }   // first column outside
+  constexpr int Bottom() const { return top + height; }  // first row outside
   constexpr bool Contains(Point p) const {
     return p.x >= left && p.x < Right() && p.y >= top && p.y < Bottom();
   }

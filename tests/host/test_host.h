@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/message_loop.h"
+
+namespace dakto::testing {
+
+// Runs a window on the headless backend inside a fresh temporary working directory.
+// Input is given in play-area coordinates; each input is handled at once, with everything it
+// causes (paints included), before the call returns.
+class TestHost {
+ public:
+  explicit TestHost(Size clientSize = {800, 600});
+  ~TestHost();
+  TestHost(const TestHost&) = delete;
+  TestHost& operator=(const TestHost&) = delete;
+
+  HeadlessPlatform& Platform() { return platform_; }
+  // The window that receives the input, and where its play area starts in the client area.
+  void Attach(WindowProcedure& window, std::function<Point()> playOrigin = {});
+
+  void Click(int x, int y);       // left button down
+  void Release(int x, int y);     // left button up
+  void RightClick(int x, int y);  // right button down
+  void Move(int x, int y);
+  void Key(char32_t character);
+  void Press(dakto::Key key, bool shift = false);
+  void Resize(int width, int height);
+  // The close box. Returns true when the window closed.
+  bool Close();
+  // Posts without handling, to build up a queue as it stands during a long animation.
+  void Post(const Message& message) { platform_.Queue().Post(message); }
+  // Handles whatever is queued. Returns false once the window has closed.
+  bool Run();
+  bool Closed() const { return closed_; }
+
+  // Records.
+  const std::vector<DrawRecord>& Draws() { return platform_.Log()->Records(); }
+  std::vector<DrawRecord> DrawsOf(DrawRecord::Kind kind);
+  const Bitmap& Screen() { return platform_.Screen(); }
+  Rgb PixelAt(int x, int y);  // play-area coordinates
+  bool SaveBmp(const std::string& path);
+
+  // The temporary working directory and files in it.
+  const std::string& WorkDir() const { return workDir_; }
+  void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
+  std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& name);
+
+ private:
+  Point ToClient(int x, int y) const;
+
+  HeadlessPlatform platform_;
+  WindowProcedure* window_ = nullptr;
+  std::function<Point()> playOrigin_;
+  std::string previousDir_;
+  std::string workDir_;
+  bool closed_ = false;
+};
+
+}  // namespace dakto::testing
