@@ -1,0 +1,153 @@
+#include "tools/music/orlo.h"
+
+#include <array>
+
+#include "tools/music/midi_file.h"
+#include "tools/music/score.h"
+
+namespace dakto::music {
+
+namespace {
+
+constexpr int kBar = kOrloBeatsPerBar * kTicksPerQuarter;
+constexpr int kEighth = kTicksPerQuarter / 2;
+
+// Channels, one track each; General MIDI programs are counted from 0.
+enum Channel { kHarp = 0, kRecorder = 1, kStrings = 2, kCello = 3, kCelesta = 4 };
+
+struct Voice {
+  Channel channel;
+  const char* name;
+  int program, volume, pan, reverb;
+};
+
+constexpr std::array<Voice, 5> kVoices{{{kHarp, "Harp", 46, 92, 50, 70},
+                                        {kRecorder, "Recorder", 74, 100, 74, 60},
+                                        {kStrings, "Strings", 49, 72, 64, 85},
+                                        {kCello, "Cello", 42, 80, 42, 60},
+                                        {kCelesta, "Celesta", 8, 84, 86, 85}}};
+
+struct Section {
+  const char* chords;  // one per bar
+  const char* melody;
+  Channel melodyVoice;
+  bool strings, cello, sparkles, finalRoll;
+};
+
+// The theme is asked, answered, wanders up into the tower on the celesta, comes
+// home with the whole band and settles on D, from where the loop starts again
+// with the harp alone, so the join is as smooth as any bar of the piece.
+const std::array<Section, 6> kSections{{
+    {"Dm Dm", "", kRecorder, false, false, false, false},
+    {"Dm Dm C Dm F Dm C Am",
+     "D5:h A4:q | D5:q E5:q F5:q | G5:h F5:e E5:e | D5:h. | A5:h G5:q | F5:q E5:q D5:q |"
+     " C5:q D5:q E5:q | A4:h. |",
+     kRecorder, false, false, false, false},
+    {"Dm Dm G Dm C Dm Am Dm",
+     "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
+     " E5:q. F5:e E5:q | D5:h. |",
+     kRecorder, true, false, false, false},
+    {"F F C G Dm G Am Am",
+     "F5:q G5:q A5:q | C6:h A5:q | G5:q F5:q E5:q | D5:h. | F5:q G5:q A5:q | B5:h G5:q |"
+     " A5:q. G5:e F5:e E5:e | A5:h. |",
+     kCelesta, true, true, false, false},
+    {"Dm Dm G Dm C Dm Am Dm",
+     "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
+     " E5:q. F5:e E5:q | D5:h. |",
+     kRecorder, true, true, true, false},
+    {"Dm C Dm Dm", "F5:q E5:q D5:q | C5:q D5:q E5:q | D5:h. | ~:h r:q |", kRecorder, true, true, false,
+     true},
+}};
+
+struct ChordKeys {
+  int low, third, fifth;  // low root in octave 2 or 3; intervals above it
+};
+
+ChordKeys Keys(const Chord& chord) {
+  const int low = chord.root <= 5 ? 48 + chord.root : 36 + chord.root;  // C3..F3, G2..B2
+  return {low, chord.minor ? 3 : 4, 7};
+}
+
+void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool finalRoll) {
+  const std::array<int, 6> pattern{k.low, k.low + k.fifth, k.low + 12, k.low + 12 + k.third,
+                                   k.low + 12 + k.fifth, k.low + 12 + k.third};
+  static constexpr std::array<int, 6> kVelocity{64, 48, 54, 50, 52, 46};
+  const int strings = finalRoll ? 4 : 6;  // the roll: four strings in the first two beats
+  for (int i = 0; i < strings; ++i) {
+    const int start = bar + i * kEighth;
+    // Each string rings over the next; the last chord is rolled and let go a beat
+    // before the end, so that it dies away before the tune starts again.
+    const int length = finalRoll ? kBar - kTicksPerQuarter - i * kEighth : 2 * kEighth;
+    track.Note(start, length, kHarp, pattern[static_cast<std::size_t>(i)], kVelocity[static_cast<std::size_t>(i)]);
+  }
+}
+
+void Strings(MidiTrack& track, int bar, int length, const ChordKeys& k) {
+  for (int key : {k.low + 12, k.low + 12 + k.third, k.low + 12 + k.fifth}) track.Note(bar, length, kStrings, key, 44);
+}
+
+void Cello(MidiTrack& track, int bar, int length, const ChordKeys& k) {
+  const int key = k.low - 12 >= 36 ? k.low - 12 : k.low;  // nothing below the cello's C string
+  track.Note(bar, length, kCello, key, 56);
+}
+
+void Sparkles(MidiTrack& track, int bar, const ChordKeys& k) {
+  const int top = k.low + 36;  // an octave above the tune, out of its way
+  const std::array<int, 4> figure{top + k.third, top + k.fifth, top + 12, top + k.fifth};
+  for (int i = 0; i < 4; ++i) {
+    track.Note(bar + kTicksPerQuarter + i * kEighth, kEighth + kEighth / 2, kCelesta,
+               figure[static_cast<std::size_t>(i)], i == 2 ? 46 : 38);
+  }
+}
+
+void Melody(MidiTrack& track, const std::vector<ScoreNote>& notes, Channel channel) {
+  const int base = channel == kCelesta ? 72 : 78;
+  for (const ScoreNote& n : notes) {
+    const int accent = n.tick % kBar == 0 ? 6 : 0;  // a lift on the first beat of each bar
+    track.Note(n.tick, n.length, channel, n.key, base + accent);
+  }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ComposeOrlo(std::string& error) {
+  std::vector<MidiTrack> tracks;
+  tracks.emplace_back("orlo");
+  tracks[0].Tempo(0, 60'000'000 / kOrloBeatsPerMinute);
+  tracks[0].TimeSignature(0, kOrloBeatsPerBar, 2);
+  for (const Voice& v : kVoices) {
+    MidiTrack& track = tracks.emplace_back(v.name);
+    track.Program(0, v.channel, v.program);
+    track.Control(0, v.channel, 7, v.volume);
+    track.Control(0, v.channel, 10, v.pan);
+    track.Control(0, v.channel, 91, v.reverb);
+    track.Control(0, v.channel, 93, 20);
+  }
+  auto trackOf = [&tracks](Channel c) -> MidiTrack& { return tracks[static_cast<std::size_t>(c) + 1]; };
+
+  int bar = 0;
+  for (const Section& section : kSections) {
+    std::vector<Chord> chords;
+    std::vector<ScoreNote> melody;
+    if (!ParseChords(section.chords, chords, error) ||
+        !ParseMelody(section.melody, bar, kBar, melody, error)) {
+      return {};
+    }
+    Melody(trackOf(section.melodyVoice), melody, section.melodyVoice);
+    for (std::size_t i = 0; i < chords.size(); ++i, bar += kBar) {
+      const ChordKeys keys = Keys(chords[i]);
+      const bool last = section.finalRoll && i + 1 == chords.size();
+      const int held = last ? kBar - kTicksPerQuarter : kBar;
+      Harp(trackOf(kHarp), bar, keys, last);
+      if (section.strings) Strings(trackOf(kStrings), bar, held, keys);
+      if (section.cello) Cello(trackOf(kCello), bar, held, keys);
+      if (section.sparkles) Sparkles(trackOf(kCelesta), bar, keys);
+    }
+  }
+  // Silence whatever still rings (a harp string fades for many seconds), so a
+  // player that waits for the last sound reports the end with the last beat.
+  for (const Voice& v : kVoices) trackOf(v.channel).Control(bar, v.channel, 120, 0);
+  return EncodeMidiFile(tracks, bar);
+}
+
+}  // namespace dakto::music
