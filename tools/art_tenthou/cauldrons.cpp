@@ -214,7 +214,8 @@ Canvas DrawDigit(int digit) {
   const int x = (kDigitSize.width - ink.width) / 2 - (ink.left - 4);
   const int y = (kDigitSize.height - zero.height) / 2 - (zero.top - 4);
   const Mask m = font.Render(kDigitSize, text, x, y);
-  canvas.Fill(m.Blurred(1.2f), Rgb(255, 150, 40, 0.45f));
+  // The glow stays off the picture's edge, which must be plain slate like the boxes.
+  canvas.Fill(ClipToRect(m.Blurred(1.2f), {1, 1, kDigitSize.width - 2, kDigitSize.height - 2}), Rgb(255, 150, 40, 0.45f));
   canvas.Fill(m, kDigitInk);
   canvas.Flatten(kSlate);
   return canvas;

@@ -86,7 +86,9 @@ void DrawSymbol(Canvas& canvas, Rect rect, const SymbolMaker& make, bool lit) {
   const Size size = canvas.GetSize();
   const Mask symbol = ClipToRect(make(size, rect.left, rect.top), rect);
   if (lit) {
-    canvas.Fill(ClipToRect(symbol.Dilated(1.0f).Blurred(1.5f), rect), Rgb(255, 170, 60, 0.55f));
+    // The glow keeps a pixel off the picture's edge so the pressed picture sits flush.
+    const Rect inner = {rect.left + 1, rect.top + 1, rect.width - 2, rect.height - 2};
+    canvas.Fill(ClipToRect(symbol.Dilated(1.0f).Blurred(1.5f), inner), Rgb(255, 170, 60, 0.55f));
     canvas.Fill(symbol, LinearGradient({0, double(rect.top)}, {0, double(rect.Bottom())},
                                        {{0, Rgb(255, 250, 206)}, {1, Rgb(255, 196, 84)}}));
     return;
