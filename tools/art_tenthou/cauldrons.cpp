@@ -33,7 +33,7 @@ struct CauldronShape {
 // Player 1's cauldron stands further back than the second seat's.
 constexpr CauldronShape kCauldrons[2] = {
     {348, 231, 60, 10, 270, 72, 50, 330, Rgb(96, 230, 120), 61},
-    {496, 281, 70, 12, 326, 82, 56, 392, Rgb(186, 110, 255), 62},
+    {496, 281, 70, 12, 326, 82, 56, 392, Rgb(255, 204, 70), 62},
 };
 
 void DrawFireGlow(Canvas& canvas, const CauldronShape& c) {
@@ -49,16 +49,18 @@ void DrawFireGlow(Canvas& canvas, const CauldronShape& c) {
     Glow(canvas, ember, 4, Rgb(255, 120, 30, 0.5f));
     canvas.Fill(ember, Mix(Rgb(255, 90, 20), Rgb(255, 220, 120), static_cast<float>(rng.Uniform())));
   }
-  // Flames licking up under the belly.
+  // Tongues of flame under the belly, blurred so they flicker rather than stand.
   for (int i = 0; i < 7; ++i) {
-    const double x = c.cx + (i - 3) * c.bellyRx * 0.16 + rng.Uniform(-3, 3);
-    const double h = rng.Uniform(10, 18);
-    const PointF flame[] = {{x - 5, c.floorY - 4}, {x - 2, c.floorY - 4 - h * 0.6}, {x + rng.Uniform(-2, 2), c.floorY - 4 - h},
-                            {x + 2.5, c.floorY - 4 - h * 0.5}, {x + 5, c.floorY - 4}};
-    Mask m = PolygonMask(size, flame).Blurred(0.8f);
-    Glow(canvas, m, 6, Rgb(255, 130, 40, 0.35f));
-    canvas.Fill(m, LinearGradient({x, c.floorY - 4 - h}, {x, c.floorY - 4},
-                                  {{0, Rgb(255, 120, 30, 0.6f)}, {0.6f, Rgb(255, 190, 70)}, {1, Rgb(255, 240, 170)}}));
+    const double x = c.cx + (i - 3) * c.bellyRx * 0.15 + rng.Uniform(-3, 3);
+    const double h = rng.Uniform(7, 13);
+    const PointF tip = {x + rng.Uniform(-2, 2), c.floorY - 3 - h};
+    Mask m = EllipseMask(size, {x, c.floorY - 3 - h * 0.35}, 3.2, h * 0.4);
+    const PointF tongue[] = {{x - 3, c.floorY - 3 - h * 0.35}, tip, {x + 3, c.floorY - 3 - h * 0.35}};
+    m.Unite(PolygonMask(size, tongue));
+    m = m.Blurred(0.7f);
+    Glow(canvas, m, 6, Rgb(255, 130, 40, 0.3f));
+    canvas.Fill(m, LinearGradient(tip, {x, c.floorY - 3},
+                                  {{0, Rgb(255, 110, 20, 0.7f)}, {0.5f, Rgb(255, 180, 60)}, {1, Rgb(255, 240, 180)}}));
   }
 }
 
@@ -74,7 +76,7 @@ void DrawIron(Canvas& canvas, const CauldronShape& c) {
   // Three stubby legs.
   for (int i = -1; i <= 1; ++i) {
     const double x = c.cx + i * c.bellyRx * 0.62;
-    const double top = c.bellyCy + c.bellyRy * 0.6;
+    const double top = c.bellyCy + c.bellyRy * 0.7;
     Mask leg = RoundRectMask(size, {x - 5, top, 10, c.floorY - top + (i == 0 ? 4 : 0)}, 3);
     canvas.Fill(leg, LinearGradient({x - 5, 0}, {x + 5, 0}, {{0, Rgb(60, 60, 66)}, {1, Rgb(14, 14, 16)}}));
   }
@@ -109,7 +111,7 @@ void DrawBrew(Canvas& canvas, const CauldronShape& c) {
   canvas.Fill(surface, [&](double x, double y) {
     const double d = std::hypot((x - c.cx) / c.rimRx, (y - c.rimY) / c.rimRy);
     const float n = static_cast<float>(swirl.Fractal(x / 6.0, y / 3.0, 3));
-    const Color deep = Shade(c.brew, 0.45f);
+    const Color deep = Mix(Shade(c.brew, 0.5f), Rgb(70, 30, 10), 0.3f);
     return Mix(Mix(c.brew, Rgb(240, 255, 230), 0.35f * n), deep, static_cast<float>(std::clamp(d, 0.0, 1.0)));
   });
   InnerShadow(canvas, surface, 0, 2, 2.0f, Rgb(0, 0, 0, 0.6f));
@@ -129,7 +131,7 @@ void DrawBrew(Canvas& canvas, const CauldronShape& c) {
     const double x = c.cx + rng.Uniform(-c.rimRx * 0.6, c.rimRx * 0.6);
     const double y = c.rimY - rng.Uniform(10, 38);
     Mask puff = EllipseMask(size, {x, y}, rng.Uniform(8, 16), rng.Uniform(5, 9)).Blurred(5);
-    canvas.Fill(puff, WithAlpha(Mix(c.brew, Rgb(255, 255, 255), 0.4f), 0.18f));
+    canvas.Fill(puff, WithAlpha(Mix(c.brew, Rgb(255, 255, 255), 0.4f), 0.3f));
   }
   Glow(canvas, surface, 8, WithAlpha(c.brew, 0.25f));
 }

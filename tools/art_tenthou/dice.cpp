@@ -59,7 +59,7 @@ CubeShape FitCube(const DieFrame& f, int frame) {
   }
   const double left = std::min(cube.tl.x, cube.bl.x);
   const double bottom = std::max(cube.bl.y, cube.br.y);
-  cube.depth = {-std::clamp(left - 0.5, 0.0, 12.0), std::max(1.5, h - 0.5 - bottom)};
+  cube.depth = {-std::clamp(left - 0.5, 0.0, 7.0), std::clamp(h - 0.5 - bottom, 1.5, wantedDepth + 2)};
   return cube;
 }
 

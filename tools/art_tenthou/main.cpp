@@ -29,8 +29,8 @@ bool WritePictures(const std::string& folder, const std::vector<tenthou::art::Pi
 }
 
 bool WriteReview(const std::string& folder, const std::vector<tenthou::art::Picture>& pictures) {
-  return gfx::WriteBmp24(folder + "/tenthou_play.bmp", tenthou::art::ComposeReview(pictures, false)) &&
-         gfx::WriteBmp24(folder + "/tenthou_panel.bmp", tenthou::art::ComposeReview(pictures, true));
+  return gfx::WriteBmp24(folder + "/review_tenthou_play.bmp", tenthou::art::ComposeReview(pictures, false)) &&
+         gfx::WriteBmp24(folder + "/review_tenthou_panel.bmp", tenthou::art::ComposeReview(pictures, true));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ Color WallAt(int x, int y, const Noise& grain, std::uint32_t seed) {
   const std::uint32_t h = Hash2(bx, course, seed + 1);
   const float tint = 0.82f + static_cast<float>(h % 1000) / 1000.0f * 0.3f;
   const double n = grain.Fractal(x / 9.0, y / 9.0, 4, 0.55);
-  const Color stone = Mix(Rgb(70, 68, 74), Rgb(128, 122, 118), static_cast<float>(n));
+  const Color stone = Mix(Rgb(58, 64, 78), Rgb(124, 128, 138), static_cast<float>(n));
   Color c = Shade(stone, tint);
   // Edges of each block fall away a little before the mortar.
   const double edge = std::min({inX, blockWidth - 1 - inX, inY, kCourse - 1 - inY});
@@ -48,8 +48,8 @@ Color FloorAt(double x, double y, const Noise& grain, std::uint32_t seed) {
   constexpr double kFocal = 1500;
   const double z = kFocal / (y - kHorizon);
   const double wx = (x - 316) * z / 150.0;
-  const double flagDepth = 1.7;
-  const double flagWidth = 2.3;
+  const double flagDepth = 1.25;
+  const double flagWidth = 1.8;
   const int row = static_cast<int>(std::floor(z / flagDepth));
   const double shift = (row % 2) * flagWidth * 0.5;
   const int col = static_cast<int>(std::floor((wx + shift) / flagWidth));
@@ -58,7 +58,7 @@ Color FloorAt(double x, double y, const Noise& grain, std::uint32_t seed) {
   const std::uint32_t h = Hash2(col, row, seed);
   const float tint = 0.8f + static_cast<float>(h % 1000) / 1000.0f * 0.32f;
   const double n = grain.Fractal(wx * 2.6, z * 2.6, 4, 0.55);
-  Color c = Shade(Mix(Rgb(66, 64, 70), Rgb(126, 120, 116), static_cast<float>(n)), tint);
+  Color c = Shade(Mix(Rgb(62, 64, 74), Rgb(128, 126, 126), static_cast<float>(n)), tint);
   // Joint widths in screen pixels: the world size of one pixel grows with depth.
   const double pixelWorldX = z / 150.0 / flagWidth;
   const double pixelWorldZ = z * z / kFocal / flagDepth;
@@ -164,6 +164,52 @@ void DrawLight(Canvas& canvas) {
   });
 }
 
+// A wooden shelf on iron brackets, with the mage's flasks and a candle on it.
+void DrawShelf(Canvas& canvas, double left, double width, double top, std::uint32_t seed) {
+  const Size size = canvas.GetSize();
+  for (double x : {left + 8, left + width - 12}) {
+    const PointF bracket[] = {{x, top + 6}, {x + 4, top + 6}, {x + 4, top + 22}};
+    Mask m = PolygonMask(size, bracket);
+    m.Unite(RectMask(size, {x, top + 6, 4, 3}));
+    DropShadow(canvas, m, 2, 3, 2, Rgb(0, 0, 0, 0.6f));
+    canvas.Fill(m, Rgb(40, 40, 46));
+  }
+  Mask plank = RoundRectMask(size, {left, top, width, 7}, 1.5);
+  DropShadow(canvas, plank, 2, 4, 4, Rgb(0, 0, 0, 0.6f));
+  canvas.Fill(plank, WoodPaint({Rgb(128, 84, 48), Rgb(76, 46, 24), 4, 80, 0, seed}));
+  Bevel(canvas, plank, 1.5f, Rgb(255, 230, 190, 0.5f), Rgb(0, 0, 0, 0.5f));
+  Rng rng(seed);
+  const Color glass[] = {Rgb(60, 170, 90), Rgb(120, 60, 170), Rgb(40, 110, 190), Rgb(190, 60, 60), Rgb(200, 160, 50)};
+  double x = left + 5;
+  for (int i = 0; x < left + width - 22; ++i) {
+    const double w = rng.Uniform(9, 14), h = rng.Uniform(14, 24);
+    const Color c = glass[(seed + i) % 5];
+    const double base = top + 0.5;
+    Mask body = i % 2 == 0 ? EllipseMask(size, {x + w / 2, base - w / 2}, w / 2, w / 2)
+                           : RoundRectMask(size, {x, base - h * 0.7, w, h * 0.7}, 2);
+    const double neckTop = base - (i % 2 == 0 ? w + h * 0.35 : h);
+    Mask neck = RectMask(size, {x + w / 2 - 2, neckTop, 4, base - neckTop - 2});
+    body.Unite(neck);
+    DropShadow(canvas, body, 2, 1, 2, Rgb(0, 0, 0, 0.5f));
+    canvas.Fill(body, WithAlpha(Shade(c, 0.55f), 0.92f));
+    Mask liquid = body;
+    liquid.Intersect(RectMask(size, {x - 2, base - w * 0.75, w + 4, w}));
+    canvas.Fill(liquid, c);
+    Glow(canvas, liquid, 3, WithAlpha(c, 0.2f));
+    canvas.Fill(RectMask(size, {x + w / 2 - 2.5, neckTop - 3, 5, 4}), Rgb(150, 110, 70));
+    canvas.Fill(LineMask(size, {x + 2.5, base - w * 0.8}, {x + 2.5, base - 3}, 1.2), Rgb(255, 255, 255, 0.55f));
+    x += w + rng.Uniform(3, 6);
+  }
+  // A candle at the shelf's end lights the wall around it.
+  const double cx = left + width - 10;
+  Mask candle = RoundRectMask(size, {cx - 3, top - 14, 6, 14}, 1);
+  canvas.Fill(candle, LinearGradient({cx - 3, 0}, {cx + 3, 0}, {{0, Rgb(250, 240, 210)}, {1, Rgb(190, 170, 130)}}));
+  Mask flame = EllipseMask(size, {cx, top - 19}, 2.2, 4.5);
+  Glow(canvas, flame, 14, Rgb(255, 170, 70, 0.35f));
+  canvas.Fill(EllipseMask(size, {cx, top - 10}, 40, 34).Blurred(12), Rgb(255, 160, 70, 0.10f));
+  canvas.Fill(flame, RadialGradient({cx, top - 17}, 5, {{0, Rgb(255, 255, 220)}, {1, Rgb(255, 150, 40)}}));
+}
+
 }  // namespace
 
 PointF Centre(Point p) { return {p.x + 0.5, p.y + 0.5}; }
@@ -194,6 +240,8 @@ Canvas DrawRoom() {
   DrawPillar(canvas, kPillarRight, false);
   DrawPillar(canvas, kPillar, true);
   DrawWindowSurround(canvas);
+  DrawShelf(canvas, 54, 64, 112, 81);
+  DrawShelf(canvas, 528, 58, 112, 82);
   DrawWindow(canvas);
   DrawCauldrons(canvas);
   canvas.Flatten(Rgb(0, 0, 0));
@@ -203,7 +251,7 @@ Canvas DrawRoom() {
 Canvas DrawTile() {
   const Size size = kTileSize;
   // Five courses of two blocks; the noise wraps on the tile's period.
-  const Paint stone = StonePaint({Rgb(92, 88, 92), Rgb(44, 42, 48), 5, 51, size.width, size.height});
+  const Paint stone = StonePaint({Rgb(88, 94, 108), Rgb(40, 44, 54), 5, 51, size.width, size.height});
   Canvas canvas(size);
   canvas.Apply([&](int x, int y, Color) {
     const int course = y / 18;

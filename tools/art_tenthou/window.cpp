@@ -47,11 +47,13 @@ std::vector<PointF> PaneOutlineF(const PaneOutline& pane) {
 // brighter toward the top of the window, rippled by the old glass.
 float GlassLight(double x, double y, const Noise& frost, const Noise& ripple) {
   const double d = std::hypot(x - kMoon.x, (y - kMoon.y) * 1.2);
-  const double moon = 0.55 * std::exp(-d * d / (2 * 70.0 * 70.0)) + 0.25 * std::exp(-d * d / (2 * 22.0 * 22.0));
+  // The moon itself shows as a soft disc, its halo spreading over the neighbouring panes.
+  const double disc = std::clamp((21.0 - d) / 6.0, 0.0, 1.0);
+  const double moon = 0.45 * std::exp(-d * d / (2 * 80.0 * 80.0)) + 0.3 * disc;
   const double sky = 0.82 + 0.1 * (1 - (y - 38) / 138.0);
   const double f = frost.Fractal(x / 7.0, y / 7.0, 4, 0.6) - 0.5;
   const double r = ripple.Value(x / 30.0, y / 4.0) - 0.5;
-  return static_cast<float>(sky + moon + 0.12 * f + 0.06 * r);
+  return static_cast<float>(sky + moon + 0.2 * f + 0.1 * r);
 }
 
 void DrawPaneGlass(Canvas& canvas, const PaneOutline& pane, Color tint, int index) {
@@ -65,7 +67,7 @@ void DrawPaneGlass(Canvas& canvas, const PaneOutline& pane, Color tint, int inde
     Color c = Shade(tint, std::min(k, 1.25f));
     // Where the light is strongest the glass goes white, as frosted glass does.
     const float over = std::max(0.0f, k - 1.0f);
-    return Mix(c, Rgb(255, 252, 240), std::min(0.8f, over * 1.6f));
+    return Mix(c, Rgb(255, 252, 240), std::min(0.45f, over * 1.2f));
   });
   // The glass is a little darker where it sits in the lead.
   InnerShadow(canvas, glass, 0, 0, 3.0f, Rgb(20, 24, 60, 0.45f));
@@ -150,9 +152,10 @@ void DrawPaneLabels(Canvas& canvas, bool highlighted) {
     const FittedLabel fit = FitLabel(label);
     const Mask ink = ClipToRect(fit.font.Render(size, label.label, fit.x, fit.y), label.rect);
     if (highlighted) {
-      // Faint letters of light, as if the pane glowed where it was touched.
-      canvas.Fill(ClipToRect(ink.Blurred(1.0f), label.rect), Rgb(255, 240, 190, 0.35f));
-      canvas.Fill(ink, WithAlpha(kLabelLit, 0.8f));
+      // Letters of warm light, as if the pane glowed where it was touched.
+      const Rect inner = {label.rect.left + 1, label.rect.top + 1, label.rect.width - 2, label.rect.height - 2};
+      canvas.Fill(ClipToRect(ink.Dilated(0.8f).Blurred(1.2f), inner), Rgb(255, 250, 220, 0.7f));
+      canvas.Fill(ink, kLabelLit);
     } else {
       // Dark letters stained into the glass, with a pale edge below them.
       canvas.Fill(ClipToRect(ink.Shifted(1, 1), label.rect), Rgb(255, 255, 245, 0.35f));
