@@ -1,6 +1,7 @@
 // The side controls, the turn markers and the options plate, drawn into the room at their
 // places. Each stays inside its own rectangle, so a picture cut from the room shows it whole.
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -27,6 +28,8 @@ Mask Inside(Size size, Rect r) { return RectMask(size, ToRectF(r)); }
 void DrawGlyph(Canvas& room, const Mask& glyph, Rect place, Look look) {
   const Size size = room.GetSize();
   const Mask area = Inside(size, place);
+  // Glows and shadows stay off the outermost pixels, which repeat the board.
+  const Mask inset = Inside(size, {place.left + 1, place.top + 1, place.width - 2, place.height - 2});
   auto within = [&](Mask m) { return m.Intersect(area); };
   const double top = place.top, bottom = place.Bottom();
   switch (look) {
@@ -47,7 +50,7 @@ void DrawGlyph(Canvas& room, const Mask& glyph, Rect place, Look look) {
       Bevel(room, glyph, 1.0f, Rgb(255, 255, 255, 0.2f), Rgb(0, 0, 0, 0.4f));
       break;
     case Look::kGlowing:
-      room.Fill(within(glyph.Dilated(1.0f).Blurred(1.6f)), Rgb(255, 220, 120, 0.55f));
+      room.Fill(glyph.Dilated(1.0f).Blurred(1.6f).Intersect(inset), Rgb(255, 220, 120, 0.45f));
       room.Fill(glyph, GoldPaint(top, bottom));
       room.Fill(glyph, Rgb(255, 250, 220, 0.2f));
       Bevel(room, glyph, 1.0f, Rgb(255, 255, 240, 0.7f), Rgb(90, 50, 0, 0.4f));
@@ -64,7 +67,7 @@ Mask PlusGlyph(Size size, Rect r) {
 Mask MinusGlyph(Size size, Rect r) { return RoundRectMask(size, {r.left + 1.0, r.top + 0.5, 17, 3.5}, 1.5); }
 
 Mask NoteGlyph(Size size, double l, double t) {
-  Mask m = EllipseMask(size, {l + 5.0, t + 13.2}, 4.2, 3.0);
+  Mask m = EllipseMask(size, {l + 5.0, t + 12.6}, 4.2, 3.0);
   m.Unite(RectMask(size, {l + 7.6, t + 1.5, 1.7, 12}));
   const std::vector<PointF> flag = {{l + 9.0, t + 1.5}, {l + 14.5, t + 6.0}, {l + 13.8, t + 10.0}, {l + 12.6, t + 7.0}, {l + 9.0, t + 5.5}};
   m.Unite(PolygonMask(size, flag));
@@ -156,12 +159,14 @@ void DrawTurnMarker(Canvas& room, int player) {
   std::vector<PointF> star;
   for (int i = 0; i < 10; ++i) {
     const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-    const double radius = i % 2 == 0 ? 6.4 : 2.7;
+    const double outer = std::min(r.width, r.height) / 2.0 - 0.9;
+    const double radius = i % 2 == 0 ? outer : outer * 0.42;
     star.push_back({cx + radius * std::cos(angle), cy + radius * std::sin(angle)});
   }
   const Mask shape = PolygonMask(size, star);
   const Mask area = RectMask(size, ToRectF(r));
-  room.Fill(Mask(shape).Dilated(1.0f).Blurred(1.5f).Intersect(area), Rgb(255, 210, 120, 0.6f));
+  const Mask inset = RectMask(size, {r.left + 1.0, r.top + 1.0, r.width - 2.0, r.height - 2.0});
+  room.Fill(Mask(shape).Dilated(1.0f).Blurred(1.5f).Intersect(inset), Rgb(255, 210, 120, 0.5f));
   room.Fill(shape, RadialGradient({cx - 1, cy - 1}, 6.5, {{0, Rgb(255, 255, 230)}, {0.5f, kGold}, {1, kGoldDark}}));
 }
 

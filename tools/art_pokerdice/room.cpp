@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "tools/art_pokerdice/art_style.h"
 #include "tools/art_pokerdice/pokerdice_art.h"
@@ -305,11 +306,26 @@ void DrawAbacus(Canvas& room) {
     const double xBottom = places[7].x + pd::kBeadSize.width / 2.0;
     room.Fill(LineMask(kRoom, {xTop, 245}, {xBottom, 325}, 2.0), Color(AbacusRodColour()));
   }
-  // The beam between the five-beads and the one-beads, following the places' slope.
-  const PointF beam[] = {{52, 271.0}, {142, 266.0}, {142, 269.6}, {52, 274.9}};
+  // The beam between the five-beads and the one-beads: it runs through the gap between
+  // places 2 and 3 of every rod, so it never shows under a bead place.
+  std::vector<PointF> beam;
+  for (int rod = pd::kRodCount; rod >= 1; --rod) {
+    const auto& places = pd::kBeadPlaces[rod];
+    beam.push_back({places[2].x + pd::kBeadSize.width / 2.0, places[2].y + pd::kBeadSize.height + 0.35});
+  }
+  for (int rod = 1; rod <= pd::kRodCount; ++rod) {
+    const auto& places = pd::kBeadPlaces[rod];
+    beam.push_back({places[3].x + pd::kBeadSize.width / 2.0, places[3].y - 0.35});
+  }
+  // Carry the two edges on to the posts.
+  const PointF leftTop = beam.front(), rightTop = beam[pd::kRodCount - 1];
+  const PointF rightBottom = beam[pd::kRodCount], leftBottom = beam.back();
+  beam.insert(beam.begin(), PointF{50, leftTop.y});
+  beam.insert(beam.begin() + pd::kRodCount + 1, PointF{144, rightTop.y});
+  beam.insert(beam.begin() + pd::kRodCount + 2, PointF{144, rightBottom.y});
+  beam.push_back({50, leftBottom.y});
   const Mask beamMask = PolygonMask(kRoom, beam);
-  room.Fill(beamMask, Rgb(206, 160, 78));
-  Bevel(room, beamMask, 1.0f, Rgb(255, 240, 190, 0.7f), Rgb(60, 30, 0, 0.6f));
+  room.Fill(beamMask, LinearGradient({0, 266}, {0, 276}, {{0, Rgb(255, 226, 140)}, {0.5f, Rgb(206, 160, 78)}, {1, Rgb(110, 70, 24)}}));
   InnerShadow(room, RectArea(52, 245, 90, 80), 2, 2, 3, Rgb(0, 0, 0, 0.5f));
 
   // The digit strip on the top bar: one flat colour, so one digit picture fits every rod.
