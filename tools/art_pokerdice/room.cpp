@@ -406,6 +406,28 @@ void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, doub
   }
 }
 
+// A gold coin lying flat, seen from above the desk: its edge, then its face.
+void DrawCoin(Canvas& room, double cx, double cy, double rx, double ry) {
+  const Mask edge = Oval(cx, cy + 1.6, rx, ry);
+  room.Fill(edge, LinearGradient({cx - rx, 0}, {cx + rx, 0}, {{0, Rgb(110, 70, 20)}, {0.4f, Rgb(200, 150, 60)}, {1, Rgb(90, 56, 16)}}));
+  const Mask face = Oval(cx, cy, rx, ry);
+  room.Fill(face, RadialGradient({cx - rx * 0.3, cy - ry * 0.4}, rx * 1.2,
+                                 {{0, Rgb(255, 240, 170)}, {0.6f, Rgb(230, 180, 76)}, {1, Rgb(160, 110, 36)}}));
+  room.Fill(RingMask(kRoom, {cx, cy}, rx * 0.72, ry * 0.72, 0.9), Rgb(140, 96, 30, 0.7f));
+}
+
+// The stakes: a stack of gold coins beside the panel and one that rolled away.
+void DrawCoins(Canvas& room) {
+  const Mask shadow = Oval(380, 414, 16, 5);
+  room.Fill(shadow.Blurred(3), Rgb(0, 0, 0, 0.55f));
+  for (int i = 0; i < 6; ++i) {
+    const double wobble = (i % 3 - 1) * 0.8;
+    DrawCoin(room, 378 + wobble, 410 - i * 3.2, 11, 4);
+  }
+  room.Fill(Oval(263, 421, 10, 3.6).Blurred(2.5f), Rgb(0, 0, 0, 0.5f));
+  DrawCoin(room, 262, 418, 9, 3.4);
+}
+
 }  // namespace
 
 // ---- The pieces cut from the room ---------------------------------------------------------
@@ -424,6 +446,7 @@ Canvas DrawRoomBase() {
   DrawAbacus(room);
   // Candlelight pools on the desk.
   room.Fill(Oval(318, 400, 90, 26).Blurred(10), Rgb(255, 170, 80, 0.22f));
+  DrawCoins(room);
   DrawCandle(room, 295, 292, 398, 12, "PASS", 12, 24);
   DrawCandle(room, 347.5, 274, 342, 10, "ROLL", 11, 15);
   DrawFlame(room, 295, 290, 34, 5.2, RectArea(0, 0, kRoom.width, kRoom.height), true);
@@ -459,6 +482,13 @@ Canvas DrawTile() {
   style.periodX = pd::kTilePictureSize.width;
   style.periodY = pd::kTilePictureSize.height;
   tile.FillAll(WoodPaint(style));
+  // Boards in courses, their joints staggered from one course to the next.
+  const int course = pd::kTilePictureSize.height / 2;
+  for (const int top : {0, course}) {
+    tile.FillRect({0, top, pd::kTilePictureSize.width, 1}, Rgb(10, 5, 4, 0.85f));
+    tile.FillRect({0, top + 1, pd::kTilePictureSize.width, 1}, Rgb(150, 100, 80, 0.18f));
+    tile.FillRect({top == 0 ? 0 : 52, top, 1, course}, Rgb(10, 5, 4, 0.75f));
+  }
   tile.Apply([](int, int, Color c) { return Color{c.r * 0.8f + 0.02f, c.g * 0.75f, c.b * 0.8f + 0.04f, 1}; });
   return tile;
 }
