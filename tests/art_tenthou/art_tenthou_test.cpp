@@ -167,6 +167,28 @@ TEST_F(TenThouPictures, DiceLabelsAndPanelRepeatTheBoardAtTheirEdges) {
   }
 }
 
+// A toss draws every flight frame without erasing the one before, and only the rest places
+// are ever copied back: whatever a flight frame leaves outside its rest place stays on the
+// screen, so it must be the board itself.
+TEST_F(TenThouPictures, ATossLeavesNothingOutsideTheRestPlaces) {
+  gfx::Canvas screen = *board_;
+  for (int frame = 1; frame <= kFrameCount; ++frame) {
+    for (int die = 1; die <= kDiceCount; ++die) {
+      const DieFrame& f = DieFrameOf(die, frame);
+      screen.Blit(Load(f.bitmap), f.rect.left, f.rect.top);
+    }
+  }
+  int stray = 0;
+  for (int y = 0; y < kBoardSize.height; ++y) {
+    for (int x = 0; x < kBoardSize.width; ++x) {
+      bool resting = false;
+      for (int die = 1; die <= kDiceCount; ++die) resting = resting || RestPlace(die).Contains({x, y});
+      if (!resting && PixelOf(screen, x, y) != BoardAt(x, y)) ++stray;
+    }
+  }
+  EXPECT_EQ(stray, 0);
+}
+
 // Digits are written into four boxes and the arrow into two sockets: their backgrounds must
 // be what the board shows at every place they can stand.
 TEST_F(TenThouPictures, DigitsAndArrowMatchEveryPlaceTheyAreDrawn) {

@@ -39,10 +39,13 @@ struct CubeShape {
 };
 
 // The largest face margin that keeps the face inside the frame, leaving room for the sides.
-CubeShape FitCube(const DieFrame& f, int frame) {
+// The die must stay inside its rest place even where a flight frame reaches past it: the
+// resting die is drawn over the flight frames, and only what it covers is ever erased.
+CubeShape FitCube(const DieFrame& f, int frame, Rect rest) {
   const FacePatch patch = {PipCentre(f, PipPlace::A), PipCentre(f, PipPlace::D), PipCentre(f, PipPlace::E),
                            PipCentre(f, PipPlace::B)};
-  const double w = f.rect.width, h = f.rect.height;
+  const double w = std::min(f.rect.width, rest.Right() - f.rect.left);
+  const double h = std::min(f.rect.height, rest.Bottom() - f.rect.top);
   const double wantedDepth = frame == 2 ? 3.0 : frame == 3 ? 6.0 : 8.0;
   CubeShape cube{};
   for (double margin = 0.34; margin >= 0.08; margin -= 0.02) {
@@ -66,12 +69,13 @@ CubeShape FitCube(const DieFrame& f, int frame) {
 PointF Plus(PointF p, PointF d) { return {p.x + d.x, p.y + d.y}; }
 
 // Fades a shadow out before the frame's edge, so the picture's edge never shows.
-Mask InsideFrame(Mask mask) {
-  Mask keep = RectMask(mask.GetSize(), {2, 2, mask.Width() - 4.0, mask.Height() - 4.0}).Blurred(1.0f);
+Mask InsideFrame(Mask mask, Size usable) {
+  Mask keep = RectMask(mask.GetSize(), {2, 2, usable.width - 4.0, usable.height - 4.0}).Blurred(1.0f);
+  keep.Intersect(RectMask(mask.GetSize(), {0, 0, usable.width - 1.0, usable.height - 1.0}));
   return mask.Intersect(keep);
 }
 
-void DrawCube(Canvas& canvas, const CubeShape& c, bool resting) {
+void DrawCube(Canvas& canvas, const CubeShape& c, bool resting, Size usable) {
   const Size size = canvas.GetSize();
   const PointF top[] = {c.tl, c.tr, c.br, c.bl};
   const PointF front[] = {c.bl, c.br, Plus(c.br, c.depth), Plus(c.bl, c.depth)};
@@ -82,7 +86,7 @@ void DrawCube(Canvas& canvas, const CubeShape& c, bool resting) {
   Mask whole = topMask;
   whole.Unite(frontMask).Unite(sideMask);
   // Resting dice sit on their shadow; flying ones cast a fainter, wider one.
-  canvas.Fill(InsideFrame(whole.Shifted(2, 2).Blurred(resting ? 1.2f : 2.0f)), Rgb(0, 0, 0, resting ? 0.6f : 0.3f));
+  canvas.Fill(InsideFrame(whole.Shifted(2, 2).Blurred(resting ? 1.2f : 2.0f), usable), Rgb(0, 0, 0, resting ? 0.6f : 0.3f));
   canvas.Fill(sideMask, LinearGradient(c.tl, Plus(c.bl, c.depth), {{0, kSide}, {1, Shade(kSide, 0.8f)}}));
   canvas.Fill(frontMask, LinearGradient(c.bl, Plus(c.bl, c.depth), {{0, kFront}, {1, Shade(kFront, 0.82f)}}));
   canvas.Fill(topMask, LinearGradient(c.tl, c.br, {{0, Mix(kTop, Rgb(255, 255, 255), 0.35f)}, {1, Shade(kTop, 0.94f)}}));
@@ -93,12 +97,12 @@ void DrawCube(Canvas& canvas, const CubeShape& c, bool resting) {
 }
 
 // The die far away and edge-on: a thin sliver of side with a bright top edge.
-void DrawSliver(Canvas& canvas) {
+void DrawSliver(Canvas& canvas, Size usable) {
   const Size size = canvas.GetSize();
   const double w = size.width, h = size.height;
   const PointF body[] = {{1.5, 1}, {w - 3, 0.5}, {w - 1, h - 2}, {3, h - 1.5}};
   Mask m = PolygonMask(size, body);
-  canvas.Fill(InsideFrame(m.Shifted(1, 1).Blurred(1.0f)), Rgb(0, 0, 0, 0.35f));
+  canvas.Fill(InsideFrame(m.Shifted(1, 1).Blurred(1.0f), usable), Rgb(0, 0, 0, 0.35f));
   canvas.Fill(m, LinearGradient({0, 0}, {0, h}, {{0, Mix(kTop, Rgb(255, 255, 255), 0.3f)}, {0.35f, kFront}, {1, kSide}}));
 }
 
@@ -107,10 +111,13 @@ void DrawSliver(Canvas& canvas) {
 Canvas DrawDieFrame(const Canvas& board, int die, int frame) {
   const DieFrame& f = DieFrameOf(die, frame);
   Canvas canvas = board.Crop(f.rect);
+  const Rect rest = RestPlace(die);
+  const Size usable = {std::min(f.rect.width, rest.Right() - f.rect.left),
+                       std::min(f.rect.height, rest.Bottom() - f.rect.top)};
   if (frame == 1) {
-    DrawSliver(canvas);
+    DrawSliver(canvas, usable);
   } else {
-    DrawCube(canvas, FitCube(f, frame), frame == kRestFrame);
+    DrawCube(canvas, FitCube(f, frame, rest), frame == kRestFrame, usable);
   }
   canvas.Flatten(Rgb(0, 0, 0));
   return canvas;
