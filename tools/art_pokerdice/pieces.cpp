@@ -15,7 +15,7 @@ namespace dakto::art_pokerdice {
 using namespace gfx;
 namespace pd = pokerdice;
 
-Color MarbleBehindDice() { return Rgb(228, 220, 208); }
+Color MarbleBehindDice() { return Rgb(220, 212, 206); }
 Color FeltBehindSmallDice() { return Rgb(76, 34, 98); }
 Color AbacusBacking() { return Rgb(24, 15, 28); }
 Color DigitStripColour() { return Rgb(22, 13, 24); }

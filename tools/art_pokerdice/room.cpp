@@ -201,6 +201,23 @@ void DrawCrystalBall(Canvas& room) {
   }
 }
 
+// Cream marble with soft clouds and thin grey-violet veins running on the diagonal. The
+// veins stay pale enough for the panel's dark text to read over them.
+Paint WhiteMarble() {
+  const Noise cloud(31), warp(32), strength(33);
+  return [=](double x, double y) {
+    const double c = cloud.Fractal(x / 60, y / 60, 5);
+    const double wx = warp.Fractal(x / 120, y / 120, 5);
+    const double t = (x * 0.55 + y * 0.83) / 95 + 1.8 * wx;
+    const double main = std::pow(1 - std::abs(std::sin(t * std::numbers::pi)), 26) *
+                        (0.2 + 0.8 * strength.Fractal(x / 50, y / 50, 3));
+    const double u = (x * 0.9 - y * 0.45) / 60 + 1.3 * warp.Fractal(x / 70 + 31, y / 70 + 7, 4);
+    const double fine = std::pow(1 - std::abs(std::sin(u * std::numbers::pi)), 36) * 0.35 * strength.Value(x / 30, y / 30);
+    const Color base = Mix(Rgb(242, 236, 224), Rgb(212, 204, 200), static_cast<float>(c * 0.9));
+    return Mix(base, Rgb(146, 130, 150), static_cast<float>(std::clamp(main + fine, 0.0, 0.75)));
+  };
+}
+
 void DrawMarblePanel(Canvas& room) {
   const Rect panel = pd::kMessagePanel;
   const Mask frame = RoundArea(panel.left - 9, panel.top - 8, panel.width + 18, panel.height + 16, 6);
@@ -210,13 +227,8 @@ void DrawMarblePanel(Canvas& room) {
   Bevel(room, frame, 3.0f, Rgb(255, 244, 200, 0.7f), Rgb(40, 20, 0, 0.7f));
   const Mask groove = RoundArea(panel.left - 4, panel.top - 4, panel.width + 8, panel.height + 8, 3);
   Engrave(room, groove, 1.5f, Rgb(255, 240, 190, 0.6f), Rgb(60, 30, 0, 0.7f));
-  MarbleStyle marble;
-  marble.base = Rgb(236, 228, 214);
-  marble.vein = Rgb(150, 130, 150);
-  marble.scale = 70;
-  marble.seed = 31;
   const Mask slab = RectArea(panel.left, panel.top, panel.width, panel.height);
-  room.Fill(slab, MarblePaint(marble));
+  room.Fill(slab, WhiteMarble());
   room.Fill(slab, LinearGradient({double(panel.left), double(panel.top)}, {double(panel.Right()), double(panel.Bottom())},
                                  {{0, Rgb(255, 250, 240, 0.25f)}, {1, Rgb(90, 60, 80, 0.15f)}}));
   InnerShadow(room, slab, 2, 2, 3, Rgb(40, 20, 10, 0.55f));
