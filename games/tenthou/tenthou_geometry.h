@@ -80,7 +80,7 @@ inline constexpr Size kPaletteSourceSize = {4, 4};
 // The message panel covers the whole window, panes and leads.
 inline constexpr int kPanelBitmap = 142;
 inline constexpr Rect kPanelRect = {147, 34, 351, 145};
-inline constexpr int kPanelLineX = 147;      // lines are centred on the panel's width
+inline constexpr int kPanelLineX = 147;  // lines are centred on the panel's width
 inline constexpr int kPanelFirstLineY = 55;
 inline constexpr int kPanelLineStep = 15;
 inline constexpr int kPanelMaxLines = 6;
@@ -110,12 +110,12 @@ struct ScorePlace {
 };
 
 struct SeatPlaces {
-  Rect turnBox;     // erased before the turn score is written
-  Rect totalBox;    // erased before the total score is written
+  Rect turnBox;   // erased before the turn score is written
+  Rect totalBox;  // erased before the total score is written
   ScorePlace turnScore;
   ScorePlace totalScore;
-  Rect namePlate;   // erased before the name and the star are written
-  int nameLeft;     // the name is centred: x = nameLeft + (nameSpan - width) / 2
+  Rect namePlate;  // erased before the name and the star are written
+  int nameLeft;    // the name is centred: x = nameLeft + (nameSpan - width) / 2
   int nameSpan;
   int nameTop;
   Point star;       // "*" for the player who began this game
@@ -190,21 +190,32 @@ inline constexpr std::array<std::array<DieFrame, kFrameCount>, kDiceCount> kDieF
       {102, {201, 345, 39, 49}, {9, 2}}}},
 }};
 
-constexpr const DieFrame& DieFrameOf(int die, int frame) { return kDieFrames[die - 1][frame - 1]; }
-constexpr Rect RestPlace(int die) { return DieFrameOf(die, kRestFrame).rect; }
+constexpr const DieFrame& DieFrameOf(int die, int frame) {
+  return kDieFrames[die - 1][frame - 1];
+}
+constexpr Rect RestPlace(int die) {
+  return DieFrameOf(die, kRestFrame).rect;
+}
 
 // The seven places a pip can take on a face, as offsets from the pip base.
 enum class PipPlace { M, A, B, D, E, F, G };
 
 inline constexpr Point PipOffset(PipPlace place) {
   switch (place) {
-    case PipPlace::M: return {9, 12};
-    case PipPlace::A: return {2, 2};
-    case PipPlace::B: return {16, 22};
-    case PipPlace::D: return {19, 5};
-    case PipPlace::E: return {0, 21};
-    case PipPlace::F: return {1, 11};
-    case PipPlace::G: return {17, 14};
+    case PipPlace::M:
+      return {9, 12};
+    case PipPlace::A:
+      return {2, 2};
+    case PipPlace::B:
+      return {16, 22};
+    case PipPlace::D:
+      return {19, 5};
+    case PipPlace::E:
+      return {0, 21};
+    case PipPlace::F:
+      return {1, 11};
+    case PipPlace::G:
+      return {17, 14};
   }
   return {0, 0};
 }

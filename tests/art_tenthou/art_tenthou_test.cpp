@@ -71,9 +71,7 @@ TEST(TenThouPictureFiles, EveryPictureHasItsSizeAndDepth) {
 // The board and the pictures cut from it, loaded once for the whole suite.
 class TenThouPictures : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    board_ = new gfx::Canvas(gfx::ReadBmp(PicturePath(kBoardBitmap)));
-  }
+  static void SetUpTestSuite() { board_ = new gfx::Canvas(gfx::ReadBmp(PicturePath(kBoardBitmap))); }
   static void TearDownTestSuite() {
     delete board_;
     board_ = nullptr;
@@ -85,7 +83,8 @@ class TenThouPictures : public ::testing::Test {
   static gfx::Rgb8 PixelOf(const gfx::Canvas& c, int x, int y) { return gfx::ToRgb8(c.At(x, y)); }
 
   static bool Near(gfx::Rgb8 a, gfx::Rgb8 b, int tolerance) {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
   }
 
   // The share of the picture's outer ring that matches the board where it is drawn.
@@ -132,7 +131,8 @@ TEST_F(TenThouPictures, ResetPicturesEqualTheBoardAndTheirTwinsDiffer) {
     Rect rect;
   };
   std::vector<Case> cases;
-  for (const PaneLabel& p : kPaneLabels) cases.push_back({p.label, p.normalBitmap, p.highlightedBitmap, p.rect});
+  for (const PaneLabel& p : kPaneLabels)
+    cases.push_back({p.label, p.normalBitmap, p.highlightedBitmap, p.rect});
   for (const SideControl& c : kSideControls) cases.push_back({c.name, c.offBitmap, c.onBitmap, c.rect});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -211,8 +211,10 @@ TEST_F(TenThouPictures, DigitsAndArrowMatchEveryPlaceTheyAreDrawn) {
   const gfx::Canvas arrow = Load(kTurnArrowBitmap);
   for (const SeatPlaces& seat : kSeats) {
     const Rect r = seat.arrowPlace;
-    for (Point p : {Point{0, 0}, Point{r.width - 1, 0}, Point{0, r.height - 1}, Point{r.width - 1, r.height - 1}}) {
-      EXPECT_EQ(PixelOf(arrow, p.x, p.y), BoardAt(r.left + p.x, r.top + p.y)) << "arrow corner " << p.x << "," << p.y;
+    for (Point p :
+         {Point{0, 0}, Point{r.width - 1, 0}, Point{0, r.height - 1}, Point{r.width - 1, r.height - 1}}) {
+      EXPECT_EQ(PixelOf(arrow, p.x, p.y), BoardAt(r.left + p.x, r.top + p.y))
+          << "arrow corner " << p.x << "," << p.y;
     }
   }
 }
@@ -229,7 +231,8 @@ TEST_F(TenThouPictures, PaletteSourceFitsTheBoard) {
     for (int x = 0; x < kBoardSize.width; x += 3) {
       const gfx::Rgb8 c = BoardAt(x, y);
       const gfx::Rgb8 p = info.colorTable[gfx::NearestIndex(info.colorTable, c)];
-      const double d = std::sqrt(double((c.r - p.r) * (c.r - p.r) + (c.g - p.g) * (c.g - p.g) + (c.b - p.b) * (c.b - p.b)));
+      const double d = std::sqrt(
+          double((c.r - p.r) * (c.r - p.r) + (c.g - p.g) * (c.g - p.g) + (c.b - p.b) * (c.b - p.b)));
       total += d;
       worst = std::max(worst, d);
       ++count;
@@ -281,7 +284,8 @@ TEST(TenThouGeometry, EachLabelSitsOnItsOwnPane) {
     // A label belongs to one pane only: its centre is in no other pane.
     for (const PaneOutline& other : kPaneOutlines) {
       if (&other == &outline) continue;
-      EXPECT_FALSE(InsidePolygon(other.points, r.left + r.width / 2.0, r.top + r.height / 2.0)) << other.label;
+      EXPECT_FALSE(InsidePolygon(other.points, r.left + r.width / 2.0, r.top + r.height / 2.0))
+          << other.label;
     }
     EXPECT_TRUE(Rect(kPanelRect).Contains({r.left, r.top}));
     EXPECT_TRUE(Rect(kPanelRect).Contains({r.Right() - 1, r.Bottom() - 1}));
@@ -309,7 +313,8 @@ TEST(TenThouGeometry, PipsFallInsideTheirFrame) {
 TEST(TenThouGeometry, FacesUseTheirPipsOnce) {
   for (int value = 1; value <= 6; ++value) {
     for (int i = 0; i < value; ++i) {
-      for (int j = i + 1; j < value; ++j) EXPECT_NE(kFacePips[value][i], kFacePips[value][j]) << "face " << value;
+      for (int j = i + 1; j < value; ++j)
+        EXPECT_NE(kFacePips[value][i], kFacePips[value][j]) << "face " << value;
     }
   }
   EXPECT_FALSE(PipShownInFrame(PipPlace::M, 1));
@@ -340,7 +345,8 @@ TEST(TenThouGeometry, DiceStayClearOfEachOtherAndOfTheSavedAreas) {
       const Rect r = DieFrameOf(die, frame).rect;
       EXPECT_TRUE(board.Contains({r.left, r.top}) && board.Contains({r.Right() - 1, r.Bottom() - 1}));
     }
-    for (int other = die + 1; other <= kDiceCount; ++other) EXPECT_FALSE(Overlap(RestPlace(die), RestPlace(other)));
+    for (int other = die + 1; other <= kDiceCount; ++other)
+      EXPECT_FALSE(Overlap(RestPlace(die), RestPlace(other)));
     for (const auto& [name, rect] : saved) EXPECT_FALSE(Overlap(RestPlace(die), rect)) << name;
   }
 }
@@ -348,7 +354,8 @@ TEST(TenThouGeometry, DiceStayClearOfEachOtherAndOfTheSavedAreas) {
 TEST(TenThouGeometry, ScoresNamesAndArrowFitTheirPlaces) {
   for (const SeatPlaces& s : kSeats) {
     // Scores up to five digits stay inside the box's inner part.
-    for (const auto& [box, place] : {std::pair{s.turnBox, s.turnScore}, std::pair{s.totalBox, s.totalScore}}) {
+    for (const auto& [box, place] :
+         {std::pair{s.turnBox, s.turnScore}, std::pair{s.totalBox, s.totalScore}}) {
       for (int n = 1; n <= 5; ++n) {
         const int left = place.FirstDigitX(n);
         EXPECT_GE(left, box.left + 2) << n;
@@ -358,7 +365,8 @@ TEST(TenThouGeometry, ScoresNamesAndArrowFitTheirPlaces) {
       EXPECT_LE(place.top + kDigitSize.height, box.Bottom() - 2);
     }
     // Click areas reach one pixel past the picture, as the side controls' do.
-    EXPECT_EQ(s.plateHit, (HitBox{s.namePlate.left, s.namePlate.top, s.namePlate.Right(), s.namePlate.Bottom()}));
+    EXPECT_EQ(s.plateHit,
+              (HitBox{s.namePlate.left, s.namePlate.top, s.namePlate.Right(), s.namePlate.Bottom()}));
     EXPECT_TRUE(s.namePlate.Contains(s.star));
     EXPECT_TRUE(s.namePlate.Contains({s.nameLeft, s.nameTop}));
     EXPECT_EQ(s.arrowPlace.width, kTurnArrowSize.width);

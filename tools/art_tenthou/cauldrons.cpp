@@ -59,8 +59,9 @@ void DrawFireGlow(Canvas& canvas, const CauldronShape& c) {
     m.Unite(PolygonMask(size, tongue));
     m = m.Blurred(0.7f);
     Glow(canvas, m, 6, Rgb(255, 130, 40, 0.3f));
-    canvas.Fill(m, LinearGradient(tip, {x, c.floorY - 3},
-                                  {{0, Rgb(255, 110, 20, 0.7f)}, {0.5f, Rgb(255, 180, 60)}, {1, Rgb(255, 240, 180)}}));
+    canvas.Fill(m, LinearGradient(
+                       tip, {x, c.floorY - 3},
+                       {{0, Rgb(255, 110, 20, 0.7f)}, {0.5f, Rgb(255, 180, 60)}, {1, Rgb(255, 240, 180)}}));
   }
 }
 
@@ -73,18 +74,25 @@ Mask BellyMask(Size size, const CauldronShape& c) {
 
 void DrawIron(Canvas& canvas, const CauldronShape& c) {
   const Size size = canvas.GetSize();
-  // Three stubby legs.
+  // Three stubby legs that flare into feet.
   for (int i = -1; i <= 1; ++i) {
     const double x = c.cx + i * c.bellyRx * 0.62;
     const double top = c.bellyCy + c.bellyRy * 0.7;
-    Mask leg = RoundRectMask(size, {x - 5, top, 10, c.floorY - top + (i == 0 ? 4 : 0)}, 3);
-    canvas.Fill(leg, LinearGradient({x - 5, 0}, {x + 5, 0}, {{0, Rgb(60, 60, 66)}, {1, Rgb(14, 14, 16)}}));
+    const double bottom = c.floorY + (i == 0 ? 4 : 0);
+    const PointF leg[] = {{x - 4, top},    {x + 4, top},    {x + 4, bottom - 4},
+                          {x + 7, bottom}, {x - 7, bottom}, {x - 4, bottom - 4}};
+    Mask m = PolygonMask(size, leg);
+    DropShadow(canvas, m, 3, 2, 2, Rgb(0, 0, 0, 0.6f));
+    canvas.Fill(m, LinearGradient({x - 7, 0}, {x + 7, 0},
+                                  {{0, Rgb(96, 98, 110)}, {0.5f, Rgb(46, 46, 54)}, {1, Rgb(18, 18, 22)}}));
+    Bevel(canvas, m, 1.2f, Rgb(200, 210, 240, 0.4f), Rgb(0, 0, 0, 0.5f));
   }
   const Mask belly = BellyMask(size, c);
   DropShadow(canvas, belly, 4, 6, 6, Rgb(0, 0, 0, 0.55f));
   const Noise cast(c.seed + 10);
-  const Paint shine = RadialGradient({c.cx - c.bellyRx * 0.45, c.bellyCy - c.bellyRy * 0.35}, c.bellyRx * 1.5,
-                                     {{0, Rgb(104, 108, 122)}, {0.35f, Rgb(46, 46, 54)}, {1, Rgb(10, 10, 12)}});
+  const Paint shine =
+      RadialGradient({c.cx - c.bellyRx * 0.45, c.bellyCy - c.bellyRy * 0.35}, c.bellyRx * 1.5,
+                     {{0, Rgb(104, 108, 122)}, {0.35f, Rgb(46, 46, 54)}, {1, Rgb(10, 10, 12)}});
   canvas.Fill(belly, [&](double x, double y) {
     const float n = static_cast<float>(cast.Fractal(x / 2.5, y / 2.5, 3) - 0.5) * 0.35f;
     return Shade(shine(x, y), 1.0f + n);
@@ -94,7 +102,8 @@ void DrawIron(Canvas& canvas, const CauldronShape& c) {
   upper.Intersect(EllipseMask(size, {c.cx, c.rimY}, c.bellyRx * 1.1, c.bellyRy * 0.5).Blurred(6));
   canvas.Fill(upper, WithAlpha(c.brew, 0.14f));
   Mask lower = belly;
-  lower.Intersect(EllipseMask(size, {c.cx, c.bellyCy + c.bellyRy}, c.bellyRx * 0.9, c.bellyRy * 0.5).Blurred(8));
+  lower.Intersect(
+      EllipseMask(size, {c.cx, c.bellyCy + c.bellyRy}, c.bellyRx * 0.9, c.bellyRy * 0.5).Blurred(8));
   canvas.Fill(lower, Rgb(255, 130, 40, 0.3f));
   Bevel(canvas, belly, 3.0f, Rgb(200, 210, 240, 0.35f), Rgb(0, 0, 0, 0.5f));
 }
@@ -141,8 +150,9 @@ void DrawBrew(Canvas& canvas, const CauldronShape& c) {
 void DrawScoreBox(Canvas& canvas, Rect box) {
   const Size size = canvas.GetSize();
   Mask frame = RoundRectMask(size, ToRectF(box), 3);
-  canvas.Fill(frame, LinearGradient({0, double(box.top)}, {0, double(box.Bottom())},
-                                    {{0, Rgb(236, 196, 110)}, {0.5f, Rgb(176, 128, 56)}, {1, Rgb(120, 82, 34)}}));
+  canvas.Fill(frame,
+              LinearGradient({0, double(box.top)}, {0, double(box.Bottom())},
+                             {{0, Rgb(236, 196, 110)}, {0.5f, Rgb(176, 128, 56)}, {1, Rgb(120, 82, 34)}}));
   Bevel(canvas, frame, 1.2f, Rgb(255, 245, 200, 0.6f), Rgb(40, 20, 0, 0.6f));
   canvas.FillRect({box.left + 2, box.top + 2, box.width - 4, box.height - 4}, kSlate);
 }
@@ -150,7 +160,8 @@ void DrawScoreBox(Canvas& canvas, Rect box) {
 // A small brass collar around the arrow's place; inside it the same slate as the boxes.
 void DrawArrowSocket(Canvas& canvas, Rect place) {
   const Size size = canvas.GetSize();
-  Mask collar = RoundRectMask(size, {place.left - 2.0, place.top - 2.0, place.width + 4.0, place.height + 4.0}, 3);
+  Mask collar =
+      RoundRectMask(size, {place.left - 2.0, place.top - 2.0, place.width + 4.0, place.height + 4.0}, 3);
   canvas.Fill(collar, Rgb(176, 128, 56));
   Bevel(canvas, collar, 1.0f, Rgb(255, 245, 200, 0.6f), Rgb(40, 20, 0, 0.6f));
   canvas.FillRect(place, kSlate);
@@ -162,8 +173,9 @@ void DrawNamePlate(Canvas& canvas, Rect plate) {
   Mask body = RoundRectMask(size, r, 4);
   DropShadow(canvas, body, 2, 4, 3, Rgb(0, 0, 0, 0.7f));
   const Noise brush(70 + plate.left);
-  const Paint brass = LinearGradient({r.x, r.y}, {r.x + r.w * 0.3, r.y + r.h},
-                                     {{0, Rgb(246, 214, 134)}, {0.45f, Rgb(214, 168, 82)}, {1, Rgb(150, 104, 40)}});
+  const Paint brass =
+      LinearGradient({r.x, r.y}, {r.x + r.w * 0.3, r.y + r.h},
+                     {{0, Rgb(246, 214, 134)}, {0.45f, Rgb(214, 168, 82)}, {1, Rgb(150, 104, 40)}});
   canvas.Fill(body, [&](double x, double y) {
     const float n = static_cast<float>(brush.Value(x / 20.0, y * 1.5) - 0.5) * 0.12f;
     return Shade(brass(x, y), 1.0f + n);
@@ -217,7 +229,8 @@ Canvas DrawDigit(int digit) {
   const int y = (kDigitSize.height - zero.height) / 2 - (zero.top - 4);
   const Mask m = font.Render(kDigitSize, text, x, y);
   // The glow stays off the picture's edge, which must be plain slate like the boxes.
-  canvas.Fill(ClipToRect(m.Blurred(1.2f), {1, 1, kDigitSize.width - 2, kDigitSize.height - 2}), Rgb(255, 150, 40, 0.45f));
+  canvas.Fill(ClipToRect(m.Blurred(1.2f), {1, 1, kDigitSize.width - 2, kDigitSize.height - 2}),
+              Rgb(255, 150, 40, 0.45f));
   canvas.Fill(m, kDigitInk);
   canvas.Flatten(kSlate);
   return canvas;

@@ -16,8 +16,10 @@ using namespace gfx;
 
 namespace {
 
-constexpr Rect kQuitRect = {kQuitHit.x1, kQuitHit.y1, kQuitHit.x2 - kQuitHit.x1 + 1, kQuitHit.y2 - kQuitHit.y1 + 1};
-constexpr Rect kHelpRect = {kHelpHit.x1, kHelpHit.y1, kHelpHit.x2 - kHelpHit.x1 + 1, kHelpHit.y2 - kHelpHit.y1 + 1};
+constexpr Rect kQuitRect = {kQuitHit.x1, kQuitHit.y1, kQuitHit.x2 - kQuitHit.x1 + 1,
+                            kQuitHit.y2 - kQuitHit.y1 + 1};
+constexpr Rect kHelpRect = {kHelpHit.x1, kHelpHit.y1, kHelpHit.x2 - kHelpHit.x1 + 1,
+                            kHelpHit.y2 - kHelpHit.y1 + 1};
 
 // A symbol is built in the control's own coordinates and moved into place.
 using SymbolMaker = std::function<Mask(Size size, double x, double y)>;
@@ -28,7 +30,9 @@ Mask PlusSymbol(Size size, double x, double y) {
   return m;
 }
 
-Mask MinusSymbol(Size size, double x, double y) { return RoundRectMask(size, {x + 1, y + 0.5, 17, 4}, 1.5); }
+Mask MinusSymbol(Size size, double x, double y) {
+  return RoundRectMask(size, {x + 1, y + 0.5, 17, 4}, 1.5);
+}
 
 Mask NoteSymbol(Size size, double x, double y) {
   Mask m = EllipseMask(size, {x + 6, y + 18.5}, 4.6, 3.4);
@@ -101,11 +105,16 @@ void DrawSymbol(Canvas& canvas, Rect rect, const SymbolMaker& make, bool lit) {
 
 SymbolMaker SymbolOf(int k) {
   switch (k) {
-    case 2: return PlusSymbol;
-    case 3: return MinusSymbol;
-    case 4: return NoteSymbol;
-    case 5: return FolderSymbol;
-    default: return SpeakerSymbol;
+    case 2:
+      return PlusSymbol;
+    case 3:
+      return MinusSymbol;
+    case 4:
+      return NoteSymbol;
+    case 5:
+      return FolderSymbol;
+    default:
+      return SpeakerSymbol;
   }
 }
 

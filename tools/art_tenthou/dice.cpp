@@ -51,10 +51,14 @@ CubeShape FitCube(const DieFrame& f, int frame, Rect rest) {
   for (double margin = 0.34; margin >= 0.08; margin -= 0.02) {
     double tBottom = 1 + margin;
     // Seen flatter, the face's far rows leave the frame: cut it where the sides begin.
-    while (tBottom > 0.3 && std::max(patch.At(-margin, tBottom).y, patch.At(1 + margin, tBottom).y) > h - 1 - wantedDepth)
+    while (tBottom > 0.3 &&
+           std::max(patch.At(-margin, tBottom).y, patch.At(1 + margin, tBottom).y) > h - 1 - wantedDepth)
       tBottom -= 0.02;
-    cube = {patch.At(-margin, -margin), patch.At(1 + margin, -margin), patch.At(1 + margin, tBottom),
-            patch.At(-margin, tBottom), {}};
+    cube = {patch.At(-margin, -margin),
+            patch.At(1 + margin, -margin),
+            patch.At(1 + margin, tBottom),
+            patch.At(-margin, tBottom),
+            {}};
     const double left = std::min(cube.tl.x, cube.bl.x);
     const double right = std::max(cube.tr.x, cube.br.x);
     const double top = std::min(cube.tl.y, cube.tr.y);
@@ -66,7 +70,9 @@ CubeShape FitCube(const DieFrame& f, int frame, Rect rest) {
   return cube;
 }
 
-PointF Plus(PointF p, PointF d) { return {p.x + d.x, p.y + d.y}; }
+PointF Plus(PointF p, PointF d) {
+  return {p.x + d.x, p.y + d.y};
+}
 
 // Fades a shadow out before the frame's edge, so the picture's edge never shows.
 Mask InsideFrame(Mask mask, Size usable) {
@@ -86,10 +92,12 @@ void DrawCube(Canvas& canvas, const CubeShape& c, bool resting, Size usable) {
   Mask whole = topMask;
   whole.Unite(frontMask).Unite(sideMask);
   // Resting dice sit on their shadow; flying ones cast a fainter, wider one.
-  canvas.Fill(InsideFrame(whole.Shifted(2, 2).Blurred(resting ? 1.2f : 2.0f), usable), Rgb(0, 0, 0, resting ? 0.6f : 0.3f));
+  canvas.Fill(InsideFrame(whole.Shifted(2, 2).Blurred(resting ? 1.2f : 2.0f), usable),
+              Rgb(0, 0, 0, resting ? 0.6f : 0.3f));
   canvas.Fill(sideMask, LinearGradient(c.tl, Plus(c.bl, c.depth), {{0, kSide}, {1, Shade(kSide, 0.8f)}}));
   canvas.Fill(frontMask, LinearGradient(c.bl, Plus(c.bl, c.depth), {{0, kFront}, {1, Shade(kFront, 0.82f)}}));
-  canvas.Fill(topMask, LinearGradient(c.tl, c.br, {{0, Mix(kTop, Rgb(255, 255, 255), 0.35f)}, {1, Shade(kTop, 0.94f)}}));
+  canvas.Fill(topMask, LinearGradient(c.tl, c.br,
+                                      {{0, Mix(kTop, Rgb(255, 255, 255), 0.35f)}, {1, Shade(kTop, 0.94f)}}));
   // Rounded edges: a lit rim on the top face and a dark seam between the faces.
   Bevel(canvas, topMask, 1.3f, Rgb(255, 255, 255, 0.7f), Rgb(90, 70, 40, 0.45f));
   const PointF nearEdges[] = {c.tl, c.bl, c.br};
@@ -103,7 +111,8 @@ void DrawSliver(Canvas& canvas, Size usable) {
   const PointF body[] = {{1.5, 1}, {w - 3, 0.5}, {w - 1, h - 2}, {3, h - 1.5}};
   Mask m = PolygonMask(size, body);
   canvas.Fill(InsideFrame(m.Shifted(1, 1).Blurred(1.0f), usable), Rgb(0, 0, 0, 0.35f));
-  canvas.Fill(m, LinearGradient({0, 0}, {0, h}, {{0, Mix(kTop, Rgb(255, 255, 255), 0.3f)}, {0.35f, kFront}, {1, kSide}}));
+  canvas.Fill(m, LinearGradient({0, 0}, {0, h},
+                                {{0, Mix(kTop, Rgb(255, 255, 255), 0.3f)}, {0.35f, kFront}, {1, kSide}}));
 }
 
 }  // namespace

@@ -29,8 +29,10 @@ bool WritePictures(const std::string& folder, const std::vector<tenthou::art::Pi
 }
 
 bool WriteReview(const std::string& folder, const std::vector<tenthou::art::Picture>& pictures) {
-  return gfx::WriteBmp24(folder + "/review_tenthou_play.bmp", tenthou::art::ComposeReview(pictures, false)) &&
-         gfx::WriteBmp24(folder + "/review_tenthou_panel.bmp", tenthou::art::ComposeReview(pictures, true));
+  using tenthou::art::ReviewScene;
+  return gfx::WriteBmp24(folder + "/review_tenthou_play.bmp", ComposeReview(pictures, ReviewScene::Play)) &&
+         gfx::WriteBmp24(folder + "/review_tenthou_panel.bmp", ComposeReview(pictures, ReviewScene::Panel)) &&
+         gfx::WriteBmp24(folder + "/review_tenthou_toss.bmp", ComposeReview(pictures, ReviewScene::Toss));
 }
 
 }  // namespace

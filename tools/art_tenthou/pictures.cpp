@@ -60,7 +60,8 @@ std::vector<Picture> DrawAllPictures() {
   }
   Add(pictures, kTileBitmap, DrawTile());
   Add(pictures, kPanelBitmap, c.panel.Crop(kPanelRect));
-  std::sort(pictures.begin(), pictures.end(), [](const Picture& a, const Picture& b) { return a.number < b.number; });
+  std::sort(pictures.begin(), pictures.end(),
+            [](const Picture& a, const Picture& b) { return a.number < b.number; });
   return pictures;
 }
 

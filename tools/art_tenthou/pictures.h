@@ -18,8 +18,13 @@ std::vector<Picture> DrawAllPictures();
 
 const gfx::Canvas* FindPicture(const std::vector<Picture>& pictures, int number);
 
-// The board with pieces in place, as the game would show it; withPanel covers the window
-// with the opening message.
-gfx::Canvas ComposeReview(const std::vector<Picture>& pictures, bool withPanel);
+enum class ReviewScene {
+  Play,   // dice landed, panes touched, scores and names written
+  Panel,  // the same with the opening message over the window
+  Toss,   // the dice on their way in, frames 1 to 3 as a toss leaves them
+};
+
+// The board with pieces in place, as the game would show it.
+gfx::Canvas ComposeReview(const std::vector<Picture>& pictures, ReviewScene scene);
 
 }  // namespace dakto::tenthou::art

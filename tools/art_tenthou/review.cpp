@@ -54,7 +54,8 @@ void DrawNames(Canvas& screen, const char* first, const char* second) {
   const char* names[2] = {first, second};
   for (int seat = 0; seat < 2; ++seat) {
     const SeatPlaces& s = kSeats[seat];
-    DrawText(screen, font, names[seat], s.nameLeft + (s.nameSpan - font.Width(names[seat])) / 2, s.nameTop, kNameInk);
+    DrawText(screen, font, names[seat], s.nameLeft + (s.nameSpan - font.Width(names[seat])) / 2, s.nameTop,
+             kNameInk);
   }
   DrawText(screen, font, "*", kSeats[0].star.x, kSeats[0].star.y, kNameInk);
 }
@@ -62,8 +63,8 @@ void DrawNames(Canvas& screen, const char* first, const char* second) {
 void DrawPanel(Canvas& screen, const std::vector<Picture>& pictures) {
   Copy(screen, pictures, kPanelBitmap, {kPanelRect.left, kPanelRect.top});
   const Font font = Font::WithCellHeight(FontFace::SerifBold, 15);
-  const char* lines[] = {"MERLIN IS FIRST THIS TIME.", "", "", "CLICK AN OPTION ON THE NEXT LINE", "",
-                         "\"PLAY\"   \"RESET PLAYERS\"   \"QUIT\""};
+  const char* lines[] = {"MERLIN IS FIRST THIS TIME.",       "", "",
+                         "CLICK AN OPTION ON THE NEXT LINE", "", "\"PLAY\"   \"RESET PLAYERS\"   \"QUIT\""};
   for (int k = 0; k < kPanelMaxLines; ++k) {
     const int x = kPanelLineX + (kPanelRect.width - font.Width(lines[k])) / 2;
     DrawText(screen, font, lines[k], x, kPanelFirstLineY + kPanelLineStep * k, kNameInk);
@@ -72,20 +73,27 @@ void DrawPanel(Canvas& screen, const std::vector<Picture>& pictures) {
 
 }  // namespace
 
-Canvas ComposeReview(const std::vector<Picture>& pictures, bool withPanel) {
+Canvas ComposeReview(const std::vector<Picture>& pictures, ReviewScene scene) {
   Canvas screen(kBoardSize, Rgb(0, 0, 0));
   Copy(screen, pictures, kBoardBitmap, {0, 0});
   // Sound effects and music on, as a fresh game shows them.
-  Copy(screen, pictures, SideControlOf(6)->onBitmap, {SideControlOf(6)->rect.left, SideControlOf(6)->rect.top});
-  Copy(screen, pictures, SideControlOf(4)->onBitmap, {SideControlOf(4)->rect.left, SideControlOf(4)->rect.top});
-  Copy(screen, pictures, SideControlOf(2)->onBitmap, {SideControlOf(2)->rect.left, SideControlOf(2)->rect.top});
+  Copy(screen, pictures, SideControlOf(6)->onBitmap,
+       {SideControlOf(6)->rect.left, SideControlOf(6)->rect.top});
+  Copy(screen, pictures, SideControlOf(4)->onBitmap,
+       {SideControlOf(4)->rect.left, SideControlOf(4)->rect.top});
+  Copy(screen, pictures, SideControlOf(2)->onBitmap,
+       {SideControlOf(2)->rect.left, SideControlOf(2)->rect.top});
   const int values[kDiceCount] = {1, 5, 3, 6, 4, 2};
-  for (int die = 1; die <= kDiceCount; ++die) {
-    const Rect rest = RestPlace(die);
-    Copy(screen, pictures, DieFrameOf(die, kRestFrame).bitmap, {rest.left, rest.top});
-    DrawPips(screen, die, kRestFrame, values[die - 1]);
+  // A toss draws each frame over the last; stop after frame 3 to see the dice in the air.
+  const int lastFrame = scene == ReviewScene::Toss ? 3 : kRestFrame;
+  for (int frame = scene == ReviewScene::Toss ? 1 : kRestFrame; frame <= lastFrame; ++frame) {
+    for (int die = 1; die <= kDiceCount; ++die) {
+      const DieFrame& f = DieFrameOf(die, frame);
+      Copy(screen, pictures, f.bitmap, {f.rect.left, f.rect.top});
+      if (frame > 1) DrawPips(screen, die, frame, values[die - 1]);
+    }
   }
-  if (withPanel) {
+  if (scene == ReviewScene::Panel) {
     DrawPanel(screen, pictures);
   } else {
     for (int pane : {17, 24, 26}) {

@@ -132,7 +132,8 @@ void DrawPillar(Canvas& canvas, Rect r, bool withRecess) {
   const double side = r.left == 0 ? 1.0 : -1.0;
   canvas.Fill(body, [=](double x, double) {
     const double t = std::clamp((x - mid) / (r.width / 2.0) * side, -1.0, 1.0);
-    return t > 0 ? Rgb(255, 236, 200, static_cast<float>(0.12 * t)) : Rgb(0, 0, 0, static_cast<float>(-0.45 * t));
+    return t > 0 ? Rgb(255, 236, 200, static_cast<float>(0.12 * t))
+                 : Rgb(0, 0, 0, static_cast<float>(-0.45 * t));
   });
   Bevel(canvas, body, 2.0f, Rgb(255, 240, 210, 0.35f), Rgb(0, 0, 0, 0.5f));
   // Capital and base mouldings.
@@ -179,7 +180,8 @@ void DrawShelf(Canvas& canvas, double left, double width, double top, std::uint3
   canvas.Fill(plank, WoodPaint({Rgb(128, 84, 48), Rgb(76, 46, 24), 4, 80, 0, seed}));
   Bevel(canvas, plank, 1.5f, Rgb(255, 230, 190, 0.5f), Rgb(0, 0, 0, 0.5f));
   Rng rng(seed);
-  const Color glass[] = {Rgb(60, 170, 90), Rgb(120, 60, 170), Rgb(40, 110, 190), Rgb(190, 60, 60), Rgb(200, 160, 50)};
+  const Color glass[] = {Rgb(60, 170, 90), Rgb(120, 60, 170), Rgb(40, 110, 190), Rgb(190, 60, 60),
+                         Rgb(200, 160, 50)};
   double x = left + 5;
   for (int i = 0; x < left + width - 22; ++i) {
     const double w = rng.Uniform(9, 14), h = rng.Uniform(14, 24);
@@ -197,13 +199,15 @@ void DrawShelf(Canvas& canvas, double left, double width, double top, std::uint3
     canvas.Fill(liquid, c);
     Glow(canvas, liquid, 3, WithAlpha(c, 0.2f));
     canvas.Fill(RectMask(size, {x + w / 2 - 2.5, neckTop - 3, 5, 4}), Rgb(150, 110, 70));
-    canvas.Fill(LineMask(size, {x + 2.5, base - w * 0.8}, {x + 2.5, base - 3}, 1.2), Rgb(255, 255, 255, 0.55f));
+    canvas.Fill(LineMask(size, {x + 2.5, base - w * 0.8}, {x + 2.5, base - 3}, 1.2),
+                Rgb(255, 255, 255, 0.55f));
     x += w + rng.Uniform(3, 6);
   }
   // A candle at the shelf's end lights the wall around it.
   const double cx = left + width - 10;
   Mask candle = RoundRectMask(size, {cx - 3, top - 14, 6, 14}, 1);
-  canvas.Fill(candle, LinearGradient({cx - 3, 0}, {cx + 3, 0}, {{0, Rgb(250, 240, 210)}, {1, Rgb(190, 170, 130)}}));
+  canvas.Fill(candle,
+              LinearGradient({cx - 3, 0}, {cx + 3, 0}, {{0, Rgb(250, 240, 210)}, {1, Rgb(190, 170, 130)}}));
   Mask flame = EllipseMask(size, {cx, top - 19}, 2.2, 4.5);
   Glow(canvas, flame, 14, Rgb(255, 170, 70, 0.35f));
   canvas.Fill(EllipseMask(size, {cx, top - 10}, 40, 34).Blurred(12), Rgb(255, 160, 70, 0.10f));
@@ -212,7 +216,9 @@ void DrawShelf(Canvas& canvas, double left, double width, double top, std::uint3
 
 }  // namespace
 
-PointF Centre(Point p) { return {p.x + 0.5, p.y + 0.5}; }
+PointF Centre(Point p) {
+  return {p.x + 0.5, p.y + 0.5};
+}
 
 Mask ClipToRect(Mask mask, Rect rect) {
   return mask.Intersect(RectMask(mask.GetSize(), ToRectF(rect)));

@@ -129,7 +129,8 @@ FittedLabel FitLabel(const PaneLabel& label) {
 void DrawWindow(Canvas& canvas) {
   DrawIronFrame(canvas);
   DrawLeadGround(canvas);
-  for (size_t i = 0; i < kPaneOutlines.size(); ++i) DrawPaneGlass(canvas, kPaneOutlines[i], kPaneTints[i], int(i));
+  for (size_t i = 0; i < kPaneOutlines.size(); ++i)
+    DrawPaneGlass(canvas, kPaneOutlines[i], kPaneTints[i], int(i));
   for (const PaneOutline& pane : kPaneOutlines) DrawCame(canvas, pane);
 }
 
@@ -153,7 +154,8 @@ void DrawPaneLabels(Canvas& canvas, bool highlighted) {
     const Mask ink = ClipToRect(fit.font.Render(size, label.label, fit.x, fit.y), label.rect);
     if (highlighted) {
       // Letters of warm light, as if the pane glowed where it was touched.
-      const Rect inner = {label.rect.left + 1, label.rect.top + 1, label.rect.width - 2, label.rect.height - 2};
+      const Rect inner = {label.rect.left + 1, label.rect.top + 1, label.rect.width - 2,
+                          label.rect.height - 2};
       canvas.Fill(ClipToRect(ink.Dilated(0.8f).Blurred(1.2f), inner), Rgb(255, 250, 220, 0.7f));
       canvas.Fill(ink, kLabelLit);
     } else {
