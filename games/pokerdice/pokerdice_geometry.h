@@ -69,14 +69,16 @@ constexpr int FlamePictureFor(int numberOfRolls, int rollsLeft) {
 
 // kTurnMarkerPictures[player] and where each is drawn.
 inline constexpr std::array<int, 3> kTurnMarkerPictures = {0, 209, 210};
-inline constexpr std::array<Rect, 3> kTurnMarkerPlaces = {{{0, 0, 0, 0}, {246, 39, 14, 13}, {247, 82, 13, 13}}};
+inline constexpr std::array<Rect, 3> kTurnMarkerPlaces = {
+    {{0, 0, 0, 0}, {246, 39, 14, 13}, {247, 82, 13, 13}}};
 
 inline constexpr int kOptionsPlatePicture = 183;
 inline constexpr Rect kOptionsPlate{298, 126, 63, 16};
 
 // Every picture this game loads, in resource order (BITMAP_207 and BITMAP_208 do not exist).
 constexpr bool IsPokerDicePicture(int resource) {
-  return resource == kPalettePicture || (resource >= 146 && resource <= 215 && resource != 207 && resource != 208);
+  return resource == kPalettePicture ||
+         (resource >= 146 && resource <= 215 && resource != 207 && resource != 208);
 }
 
 // ---- Places on the table --------------------------------------------------------------
@@ -84,7 +86,8 @@ constexpr bool IsPokerDicePicture(int resource) {
 inline constexpr int kDiceCount = 5;
 
 // kBigDiePlaces[die], die 1..5, each kBigDieSize.
-inline constexpr std::array<Point, 6> kBigDiePlaces = {{{0, 0}, {478, 203}, {424, 263}, {498, 267}, {478, 335}, {552, 311}}};
+inline constexpr std::array<Point, 6> kBigDiePlaces = {
+    {{0, 0}, {478, 203}, {424, 263}, {498, 267}, {478, 335}, {552, 311}}};
 
 // kSmallDiePlaces[player][die], each kSmallDieDrawSize.
 inline constexpr std::array<std::array<Point, 6>, 3> kSmallDiePlaces = {{
@@ -162,7 +165,8 @@ inline constexpr HitBox kPassCandle{279, 248, 311, 412};
 inline constexpr HitBox kPlayOption{486, 307, 537, 317};
 inline constexpr HitBox kResetPlayersOption{447, 337, 574, 347};
 inline constexpr HitBox kQuitOption{486, 367, 535, 379};
-inline constexpr std::array<HitBox, 3> kNameHitBoxes = {{{0, 0, 0, 0}, {250, 35, 392, 58}, {250, 81, 392, 104}}};
+inline constexpr std::array<HitBox, 3> kNameHitBoxes = {
+    {{0, 0, 0, 0}, {250, 35, 392, 58}, {250, 81, 392, 104}}};
 inline constexpr HitBox kOptionsPlateHitBox{298, 126, 361, 142};
 
 constexpr HitBox BigDieHitBox(int die) {
@@ -176,7 +180,9 @@ constexpr HitBox BetDigitHitBox(int rod) {
 }
 
 // A click at or above this row of a digit place raises the digit; below it lowers it.
-constexpr int BetDigitUpperHalfLastRow(int rod) { return kBetDigitPlaces[rod].y + 7; }
+constexpr int BetDigitUpperHalfLastRow(int rod) {
+  return kBetDigitPlaces[rod].y + 7;
+}
 
 constexpr HitBox BeadHitBox(int rod, int place) {
   const Point p = kBeadPlaces[rod][place];
@@ -198,7 +204,7 @@ enum ControlNumber : int {
 };
 
 struct SideControl {
-  int k;           // the number passed to DrawControl
+  int k;  // the number passed to DrawControl
   const char* name;
   Rect place;      // where its pictures are drawn
   int offPicture;  // state 0: released or off

@@ -42,8 +42,12 @@ const Pixels& Load(int number) {
   return cache.emplace(number, std::move(pixels)).first->second;
 }
 
-bool IsBlack(Rgb8 c) { return c.r == 0 && c.g == 0 && c.b == 0; }
-bool IsWhite(Rgb8 c) { return c.r == 255 && c.g == 255 && c.b == 255; }
+bool IsBlack(Rgb8 c) {
+  return c.r == 0 && c.g == 0 && c.b == 0;
+}
+bool IsWhite(Rgb8 c) {
+  return c.r == 255 && c.g == 255 && c.b == 255;
+}
 int Distance(Rgb8 a, Rgb8 b) {
   return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
 }
@@ -63,11 +67,13 @@ std::vector<Expected> ExpectedPictures() {
                                {kBeadPicture, kBeadSize, 24},
                                {kOptionsPlatePicture, {kOptionsPlate.width, kOptionsPlate.height}, 24}};
   for (int face = 1; face <= kFaceCount; ++face) {
-    for (int frame = 1; frame <= kFrameCount; ++frame) all.push_back({kBigDiePictures[face][frame], kBigDieSize, 24});
+    for (int frame = 1; frame <= kFrameCount; ++frame)
+      all.push_back({kBigDiePictures[face][frame], kBigDieSize, 24});
     all.push_back({kSmallDiePictures[face], kSmallDiePictureSize, 24});
   }
   for (const int number : kBetDigitPictures) all.push_back({number, kBetDigitSize, 24});
-  for (const int number : kFlamePictures) all.push_back({number, {kRollFlamePlace.width, kRollFlamePlace.height}, 24});
+  for (const int number : kFlamePictures)
+    all.push_back({number, {kRollFlamePlace.width, kRollFlamePlace.height}, 24});
   for (const int player : {1, 2}) {
     const Rect place = kTurnMarkerPlaces[player];
     all.push_back({kTurnMarkerPictures[player], {place.width, place.height}, 24});
@@ -83,7 +89,8 @@ TEST(PokerDicePictureFiles, EveryPictureHasItsSizeAndDepth) {
   const std::vector<Expected> all = ExpectedPictures();
   // The tables name each of BITMAP_145 to BITMAP_215 once, except the unused 207 and 208.
   std::set<int> numbers;
-  for (const Expected& e : all) EXPECT_TRUE(numbers.insert(e.number).second) << "BITMAP_" << e.number << " twice";
+  for (const Expected& e : all)
+    EXPECT_TRUE(numbers.insert(e.number).second) << "BITMAP_" << e.number << " twice";
   for (int number = 145; number <= 215; ++number) {
     EXPECT_EQ(numbers.count(number) == 1, IsPokerDicePicture(number)) << "BITMAP_" << number;
   }
@@ -181,7 +188,8 @@ TEST(PokerDiceDice, FramesFadeInTowardsTheDieAtRest) {
       const Pixels& die = Load(kBigDiePictures[face][frame]);
       int contrast = 0;
       for (int y = 8; y < kBigDieSize.height - 4; ++y) {
-        for (int x = 6; x < kBigDieSize.width - 6; ++x) contrast = std::max(contrast, Distance(die.At(x, y), die.At(middle.x, 12)));
+        for (int x = 6; x < kBigDieSize.width - 6; ++x)
+          contrast = std::max(contrast, Distance(die.At(x, y), die.At(middle.x, 12)));
       }
       EXPECT_GT(contrast, previous) << "frame " << frame;
       previous = contrast;
@@ -207,20 +215,24 @@ std::vector<Placed> PlacedPieces() {
     const bool isSwitch = c.k == kMusicControl || c.k == kSoundEffectsControl || c.k == kAcesWildControl;
     all.push_back({std::string(c.name) + " on", c.onPicture, c.place, !isSwitch});
   }
-  for (int i = 0; i < 4; ++i) all.push_back({"flame " + std::to_string(i), kFlamePictures[i], kRollFlamePlace});
+  for (int i = 0; i < 4; ++i)
+    all.push_back({"flame " + std::to_string(i), kFlamePictures[i], kRollFlamePlace});
   for (const int player : {1, 2}) {
-    all.push_back({"turn marker " + std::to_string(player), kTurnMarkerPictures[player], kTurnMarkerPlaces[player]});
+    all.push_back(
+        {"turn marker " + std::to_string(player), kTurnMarkerPictures[player], kTurnMarkerPlaces[player]});
   }
   all.push_back({"options plate", kOptionsPlatePicture, kOptionsPlate});
   for (int rod = 1; rod <= kRodCount; ++rod) {
     for (int digit = 0; digit <= 9; ++digit) {
       const Point p = kBetDigitPlaces[rod];
-      all.push_back({"digit " + std::to_string(digit) + " on rod " + std::to_string(rod), kBetDigitPictures[digit],
+      all.push_back({"digit " + std::to_string(digit) + " on rod " + std::to_string(rod),
+                     kBetDigitPictures[digit],
                      {p.x, p.y, kBetDigitSize.width, kBetDigitSize.height}});
     }
     for (int place = 1; place <= kBeadPlaceCount; ++place) {
       const Point p = kBeadPlaces[rod][place];
-      all.push_back({"bead at rod " + std::to_string(rod) + " place " + std::to_string(place), kBeadPicture,
+      all.push_back({"bead at rod " + std::to_string(rod) + " place " + std::to_string(place),
+                     kBeadPicture,
                      {p.x, p.y, kBeadSize.width, kBeadSize.height}});
     }
   }
@@ -240,9 +252,11 @@ TEST(PokerDiceTable, PiecesRepeatTheTableAtTheirEdges) {
     for (int y = 0; y < picture.size.height; ++y) {
       for (int x = 0; x < picture.size.width; ++x) {
         const bool edge = x == 0 || y == 0 || x == picture.size.width - 1 || y == picture.size.height - 1;
-        const bool corner = (x <= 1 || x >= picture.size.width - 2) && (y <= 1 || y >= picture.size.height - 2);
+        const bool corner =
+            (x <= 1 || x >= picture.size.width - 2) && (y <= 1 || y >= picture.size.height - 2);
         if (!edge || (piece.number == kBeadPicture && !corner)) continue;
-        worst = std::max(worst, Distance(picture.At(x, y), table.At(piece.place.left + x, piece.place.top + y)));
+        worst =
+            std::max(worst, Distance(picture.At(x, y), table.At(piece.place.left + x, piece.place.top + y)));
       }
     }
     EXPECT_LE(worst, 40);
@@ -321,13 +335,15 @@ TEST(PokerDiceGeometry, OpaquePiecesNeverOverlap) {
   };
   for (size_t i = 0; i < places.size(); ++i) {
     for (size_t j = i + 1; j < places.size(); ++j) {
-      EXPECT_FALSE(overlap(places[i].second, places[j].second)) << places[i].first << " / " << places[j].first;
+      EXPECT_FALSE(overlap(places[i].second, places[j].second))
+          << places[i].first << " / " << places[j].first;
     }
   }
   // The bead places of one rod follow each other down the rod without overlapping.
   for (int rod = 1; rod <= kRodCount; ++rod) {
     for (int place = 1; place < kBeadPlaceCount; ++place) {
-      EXPECT_GE(kBeadPlaces[rod][place + 1].y, kBeadPlaces[rod][place].y + kBeadSize.height) << rod << "/" << place;
+      EXPECT_GE(kBeadPlaces[rod][place + 1].y, kBeadPlaces[rod][place].y + kBeadSize.height)
+          << rod << "/" << place;
     }
   }
 }
@@ -339,13 +355,13 @@ TEST(PokerDiceGeometry, ClicksLandOnTheRightItems) {
     bool inside;
   };
   const Case cases[] = {
-      {{500, 370}, kQuitOption, true},        // the QUIT choice overlaps die 4
+      {{500, 370}, kQuitOption, true},  // the QUIT choice overlaps die 4
       {{500, 370}, BigDieHitBox(4), true},
-      {{336, 224}, kRollCandle, true},        // corners count as inside
+      {{336, 224}, kRollCandle, true},  // corners count as inside
       {{361, 354}, kRollCandle, true},
       {{362, 300}, kRollCandle, false},
       {{311, 412}, kPassCandle, true},
-      {{518, 245}, BigDieHitBox(1), true},    // the die's box reaches one past its picture
+      {{518, 245}, BigDieHitBox(1), true},  // the die's box reaches one past its picture
       {{519, 245}, BigDieHitBox(1), false},
       {{141, 235}, BetDigitHitBox(1), true},
       {{139, 255}, BeadHitBox(1, 1), true},
@@ -365,8 +381,10 @@ TEST(PokerDiceGeometry, FlameFollowsTheRollsLeft) {
     int left;
     int picture;
   };
-  const Case cases[] = {{3, 3, 215}, {3, 2, 214}, {3, 1, 213}, {3, 0, 212}, {2, 2, 215}, {2, 1, 213}, {2, 0, 212}};
-  for (const Case& c : cases) EXPECT_EQ(FlamePictureFor(c.rolls, c.left), c.picture) << c.rolls << "/" << c.left;
+  const Case cases[] = {{3, 3, 215}, {3, 2, 214}, {3, 1, 213}, {3, 0, 212},
+                        {2, 2, 215}, {2, 1, 213}, {2, 0, 212}};
+  for (const Case& c : cases)
+    EXPECT_EQ(FlamePictureFor(c.rolls, c.left), c.picture) << c.rolls << "/" << c.left;
 }
 
 TEST(PokerDiceGeometry, BeadsShowTheDigitOfTheirRod) {

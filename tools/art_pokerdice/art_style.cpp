@@ -8,7 +8,9 @@ namespace dakto::art_pokerdice {
 using namespace gfx;
 
 Paint GoldPaint(double top, double bottom, bool lit) {
-  if (!lit) return LinearGradient({0, top}, {0, bottom}, {{0, Rgb(150, 130, 116)}, {0.5f, kDimGold}, {1, kDimGoldDark}});
+  if (!lit)
+    return LinearGradient({0, top}, {0, bottom},
+                          {{0, Rgb(150, 130, 116)}, {0.5f, kDimGold}, {1, kDimGoldDark}});
   return LinearGradient({0, top}, {0, bottom}, {{0, kGoldLight}, {0.45f, kGold}, {1, kGoldDark}});
 }
 

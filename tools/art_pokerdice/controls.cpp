@@ -23,7 +23,9 @@ enum class Look {
   kGlowing,  // a switch that is on
 };
 
-Mask Inside(Size size, Rect r) { return RectMask(size, ToRectF(r)); }
+Mask Inside(Size size, Rect r) {
+  return RectMask(size, ToRectF(r));
+}
 
 void DrawGlyph(Canvas& room, const Mask& glyph, Rect place, Look look) {
   const Size size = room.GetSize();
@@ -64,19 +66,23 @@ Mask PlusGlyph(Size size, Rect r) {
   return m;
 }
 
-Mask MinusGlyph(Size size, Rect r) { return RoundRectMask(size, {r.left + 1.0, r.top + 0.5, 17, 3.5}, 1.5); }
+Mask MinusGlyph(Size size, Rect r) {
+  return RoundRectMask(size, {r.left + 1.0, r.top + 0.5, 17, 3.5}, 1.5);
+}
 
 Mask NoteGlyph(Size size, double l, double t) {
   Mask m = EllipseMask(size, {l + 5.0, t + 12.6}, 4.2, 3.0);
   m.Unite(RectMask(size, {l + 7.6, t + 1.5, 1.7, 12}));
-  const std::vector<PointF> flag = {{l + 9.0, t + 1.5}, {l + 14.5, t + 6.0}, {l + 13.8, t + 10.0}, {l + 12.6, t + 7.0}, {l + 9.0, t + 5.5}};
+  const std::vector<PointF> flag = {
+      {l + 9.0, t + 1.5}, {l + 14.5, t + 6.0}, {l + 13.8, t + 10.0}, {l + 12.6, t + 7.0}, {l + 9.0, t + 5.5}};
   m.Unite(PolygonMask(size, flag));
   return m;
 }
 
 Mask SpeakerGlyph(Size size, Rect r, bool withWaves) {
   const double l = r.left, t = r.top;
-  const std::vector<PointF> body = {{l + 2, t + 8.5}, {l + 7, t + 8.5}, {l + 13, t + 3}, {l + 13, t + 20}, {l + 7, t + 14.5}, {l + 2, t + 14.5}};
+  const std::vector<PointF> body = {{l + 2, t + 8.5}, {l + 7, t + 8.5},  {l + 13, t + 3},
+                                    {l + 13, t + 20}, {l + 7, t + 14.5}, {l + 2, t + 14.5}};
   Mask m = PolygonMask(size, body);
   if (withWaves) {
     Mask waves = RingMask(size, {l + 12, t + 11.5}, 5, 5, 1.6);
@@ -104,7 +110,8 @@ void DrawScroll(Canvas& room, Rect r, bool pressed) {
   Mask rolls = EllipseMask(size, {l + 11, t + 4}, 8, 2.4);
   rolls.Unite(EllipseMask(size, {l + 11, t + 19}, 8, 2.4));
   if (!pressed) room.Fill(Mask(sheet).Unite(rolls).Shifted(1, 1).Blurred(0.8f), Rgb(0, 0, 0, 0.8f));
-  room.Fill(sheet, LinearGradient({l + 4, 0}, {l + 18, 0}, {{0, Rgb(250, 238, 200)}, {1, Rgb(200, 174, 120)}}));
+  room.Fill(sheet,
+            LinearGradient({l + 4, 0}, {l + 18, 0}, {{0, Rgb(250, 238, 200)}, {1, Rgb(200, 174, 120)}}));
   room.Fill(rolls, GoldPaint(t, t + 21));
   Bevel(room, rolls, 1.0f, Rgb(255, 255, 230, 0.6f), Rgb(60, 30, 0, 0.5f));
   Mask note = EllipseMask(size, {l + 9.5, t + 14.5}, 2.3, 1.7);
@@ -167,15 +174,17 @@ void DrawTurnMarker(Canvas& room, int player) {
   const Mask area = RectMask(size, ToRectF(r));
   const Mask inset = RectMask(size, {r.left + 1.0, r.top + 1.0, r.width - 2.0, r.height - 2.0});
   room.Fill(Mask(shape).Dilated(1.0f).Blurred(1.5f).Intersect(inset), Rgb(255, 210, 120, 0.5f));
-  room.Fill(shape, RadialGradient({cx - 1, cy - 1}, 6.5, {{0, Rgb(255, 255, 230)}, {0.5f, kGold}, {1, kGoldDark}}));
+  room.Fill(shape,
+            RadialGradient({cx - 1, cy - 1}, 6.5, {{0, Rgb(255, 255, 230)}, {0.5f, kGold}, {1, kGoldDark}}));
 }
 
 void DrawOptionsPlate(Canvas& room) {
   const Size size = room.GetSize();
   const Rect r = pd::kOptionsPlate;
   const Mask plate = RoundRectMask(size, {r.left + 0.5, r.top + 0.5, r.width - 1.0, r.height - 1.0}, 3.5);
-  room.Fill(plate, LinearGradient({0, double(r.top)}, {0, double(r.Bottom())},
-                                  {{0, Rgb(255, 232, 160)}, {0.5f, Rgb(214, 164, 72)}, {1, Rgb(140, 92, 30)}}));
+  room.Fill(plate,
+            LinearGradient({0, double(r.top)}, {0, double(r.Bottom())},
+                           {{0, Rgb(255, 232, 160)}, {0.5f, Rgb(214, 164, 72)}, {1, Rgb(140, 92, 30)}}));
   Bevel(room, plate, 1.2f, Rgb(255, 255, 235, 0.8f), Rgb(60, 30, 0, 0.7f));
   const Font font(FontFace::SerifBoldItalic, 14);
   const Mask word = InkCentred(size, font, "options", r.left + r.width / 2.0, r.top + r.height / 2.0 - 0.5);

@@ -15,22 +15,38 @@ namespace dakto::art_pokerdice {
 using namespace gfx;
 namespace pd = pokerdice;
 
-Color MarbleBehindDice() { return Rgb(220, 212, 206); }
-Color FeltBehindSmallDice() { return Rgb(76, 34, 98); }
-Color AbacusBacking() { return Rgb(24, 15, 28); }
-Color DigitStripColour() { return Rgb(22, 13, 24); }
-Color AbacusRodColour() { return Rgb(192, 150, 80); }
+Color MarbleBehindDice() {
+  return Rgb(220, 212, 206);
+}
+Color FeltBehindSmallDice() {
+  return Rgb(76, 34, 98);
+}
+Color AbacusBacking() {
+  return Rgb(24, 15, 28);
+}
+Color DigitStripColour() {
+  return Rgb(22, 13, 24);
+}
+Color AbacusRodColour() {
+  return Rgb(192, 150, 80);
+}
 
 namespace {
 
 // A pixel belongs to the die when at least half of it is covered.
 constexpr float kInsideCoverage = 0.5f;
 
-Mask BigDieShape() { return RoundRectMask(pd::kBigDieSize, {0.5, 0.5, 39, 41}, 7); }
+Mask BigDieShape() {
+  return RoundRectMask(pd::kBigDieSize, {0.5, 0.5, 39, 41}, 7);
+}
 // Drawn 33 x 31: the picture's last row stays outside the die.
-Mask SmallDieShape() { return RoundRectMask(pd::kSmallDiePictureSize, {0.5, 0.5, 32, 30}, 6); }
+Mask SmallDieShape() {
+  return RoundRectMask(pd::kSmallDiePictureSize, {0.5, 0.5, 32, 30}, 6);
+}
 
-Color FaceInk(int face) { return face % 2 == 1 ? Rgb(164, 20, 40) : Rgb(28, 26, 84); }
+Color FaceInk(int face) {
+  return face % 2 == 1 ? Rgb(164, 20, 40) : Rgb(28, 26, 84);
+}
 
 Canvas MaskPicture(const Mask& shape) {
   Canvas mask(shape.GetSize(), Rgb(255, 255, 255));
@@ -81,7 +97,9 @@ Canvas BigDieMist() {
   const Size size = pd::kBigDieSize;
   Canvas mist(size, MarbleBehindDice());
   const Mask shape = BigDieShape();
-  mist.Fill(shape, RadialGradient({20, 21}, 26, {{0, Rgb(250, 244, 255)}, {0.7f, Rgb(214, 196, 246)}, {1, Rgb(176, 150, 226)}}));
+  mist.Fill(shape,
+            RadialGradient({20, 21}, 26,
+                           {{0, Rgb(250, 244, 255)}, {0.7f, Rgb(214, 196, 246)}, {1, Rgb(176, 150, 226)}}));
   return mist;
 }
 
@@ -99,7 +117,9 @@ Canvas DrawBigDie(int face, int frame) {
   return die;
 }
 
-Canvas DrawBigDieMask() { return MaskPicture(BigDieShape()); }
+Canvas DrawBigDieMask() {
+  return MaskPicture(BigDieShape());
+}
 
 Canvas DrawSmallDie(int face) {
   const Size size = pd::kSmallDiePictureSize;
@@ -118,7 +138,9 @@ Canvas DrawSmallDie(int face) {
   return die;
 }
 
-Canvas DrawSmallDieMask() { return MaskPicture(SmallDieShape()); }
+Canvas DrawSmallDieMask() {
+  return MaskPicture(SmallDieShape());
+}
 
 Canvas DrawBetDigit(int digit) {
   const Size size = pd::kBetDigitSize;
@@ -126,7 +148,8 @@ Canvas DrawBetDigit(int digit) {
   const Font font(FontFace::SerifBold, 16);
   const Mask ink = InkCentred(size, font, std::to_string(digit), 6.5, 7.5);
   picture.Fill(Mask(ink).Dilated(0.6f).Blurred(1.0f), Rgb(255, 200, 90, 0.35f));
-  picture.Fill(ink, LinearGradient({0, 2}, {0, 13}, {{0, kGoldLight}, {0.5f, kGold}, {1, Rgb(176, 120, 40)}}));
+  picture.Fill(ink,
+               LinearGradient({0, 2}, {0, 13}, {{0, kGoldLight}, {0.5f, kGold}, {1, Rgb(176, 120, 40)}}));
   return picture;
 }
 
@@ -135,7 +158,9 @@ Canvas DrawBead() {
   Canvas bead(size, AbacusBacking());
   bead.Fill(RectMask(size, {4, 0, 2, 9}), AbacusRodColour());
   const Mask shape = EllipseMask(size, {5, 4.5}, 5, 4.5);
-  bead.Fill(shape, RadialGradient({3.6, 2.8}, 7, {{0, Rgb(255, 210, 130)}, {0.45f, Rgb(206, 120, 44)}, {1, Rgb(96, 44, 14)}}));
+  bead.Fill(shape,
+            RadialGradient({3.6, 2.8}, 7,
+                           {{0, Rgb(255, 210, 130)}, {0.45f, Rgb(206, 120, 44)}, {1, Rgb(96, 44, 14)}}));
   bead.Fill(RectMask(size, {1, 4.2, 8, 0.8}), Rgb(255, 220, 160, 0.35f));
   bead.Fill(EllipseMask(size, {3.4, 2.6}, 1.6, 1.0), Rgb(255, 255, 240, 0.8f));
   return bead;

@@ -10,8 +10,12 @@ namespace pd = pokerdice;
 
 namespace {
 
-Picture Colour(Canvas image) { return {std::move(image), PictureFormat::kColour}; }
-Picture MaskOf(Canvas image) { return {std::move(image), PictureFormat::kMask}; }
+Picture Colour(Canvas image) {
+  return {std::move(image), PictureFormat::kColour};
+}
+Picture MaskOf(Canvas image) {
+  return {std::move(image), PictureFormat::kMask};
+}
 
 // A copy of the room with one more thing drawn on it, cut to that thing's place.
 template <typename DrawFn>
@@ -28,7 +32,8 @@ void AddRoomPieces(PictureSet& pictures) {
   for (const pd::SideControl& control : pd::kSideControls) {
     for (const int state : {0, 1}) {
       const int resource = state == 0 ? control.offPicture : control.onPicture;
-      pictures[resource] = Colour(CutFrom(base, control.place, [&](Canvas& c) { DrawSideControl(c, control, state); }));
+      pictures[resource] =
+          Colour(CutFrom(base, control.place, [&](Canvas& c) { DrawSideControl(c, control, state); }));
     }
   }
   for (int height = 0; height < 4; ++height) {
@@ -39,7 +44,8 @@ void AddRoomPieces(PictureSet& pictures) {
     pictures[pd::kTurnMarkerPictures[player]] =
         Colour(CutFrom(table, pd::kTurnMarkerPlaces[player], [&](Canvas& c) { DrawTurnMarker(c, player); }));
   }
-  pictures[pd::kOptionsPlatePicture] = Colour(CutFrom(base, pd::kOptionsPlate, [](Canvas& c) { DrawOptionsPlate(c); }));
+  pictures[pd::kOptionsPlatePicture] =
+      Colour(CutFrom(base, pd::kOptionsPlate, [](Canvas& c) { DrawOptionsPlate(c); }));
   pictures[pd::kTilePicture] = Colour(DrawTile());
 }
 
@@ -52,7 +58,8 @@ void AddPieces(PictureSet& pictures) {
   }
   pictures[pd::kBigDieMask] = MaskOf(DrawBigDieMask());
   pictures[pd::kSmallDieMask] = MaskOf(DrawSmallDieMask());
-  for (int digit = 0; digit <= 9; ++digit) pictures[pd::kBetDigitPictures[digit]] = Colour(DrawBetDigit(digit));
+  for (int digit = 0; digit <= 9; ++digit)
+    pictures[pd::kBetDigitPictures[digit]] = Colour(DrawBetDigit(digit));
   pictures[pd::kBeadPicture] = Colour(DrawBead());
 }
 
@@ -74,9 +81,11 @@ std::vector<Rgb8> GamePalette(const PictureSet& pictures) {
   const std::vector<Rgb8> fixed = {
       {0, 0, 0},
       {255, 255, 255},
-      {static_cast<std::uint8_t>(pd::kPanelTextColour.red), static_cast<std::uint8_t>(pd::kPanelTextColour.green),
+      {static_cast<std::uint8_t>(pd::kPanelTextColour.red),
+       static_cast<std::uint8_t>(pd::kPanelTextColour.green),
        static_cast<std::uint8_t>(pd::kPanelTextColour.blue)},
-      {static_cast<std::uint8_t>(pd::kNameTextColour.red), static_cast<std::uint8_t>(pd::kNameTextColour.green),
+      {static_cast<std::uint8_t>(pd::kNameTextColour.red),
+       static_cast<std::uint8_t>(pd::kNameTextColour.green),
        static_cast<std::uint8_t>(pd::kNameTextColour.blue)},
   };
   std::vector<const Canvas*> images;
@@ -103,7 +112,8 @@ bool WriteAllPictures(const PictureSet& pictures, const std::string& folder) {
     for (int y = 0; y < picture.image.Height(); ++y) {
       for (int x = 0; x < picture.image.Width(); ++x) bits.push_back(picture.image.At(x, y).r > 0.5f ? 1 : 0);
     }
-    ok = WriteBmp1(path, picture.image.Width(), picture.image.Height(), bits, {0, 0, 0}, {255, 255, 255}) && ok;
+    ok = WriteBmp1(path, picture.image.Width(), picture.image.Height(), bits, {0, 0, 0}, {255, 255, 255}) &&
+         ok;
   }
   return WritePaletteSource(PicturePath(folder, pd::kPalettePicture), GamePalette(pictures)) && ok;
 }

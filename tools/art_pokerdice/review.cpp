@@ -45,7 +45,8 @@ class ReviewScreen {
       for (int x = 0; x < size.width; ++x) {
         Color& target = screen_.At(kOrigin.x + at.x + x, kOrigin.y + at.y + y);
         const Rgb8 t = ToRgb8(target), m = ToRgb8(maskImage.At(x, y)), p = ToRgb8(pieceImage.At(x, y));
-        const Rgb8 out{static_cast<std::uint8_t>((t.r & m.r) | p.r), static_cast<std::uint8_t>((t.g & m.g) | p.g),
+        const Rgb8 out{static_cast<std::uint8_t>((t.r & m.r) | p.r),
+                       static_cast<std::uint8_t>((t.g & m.g) | p.g),
                        static_cast<std::uint8_t>((t.b & m.b) | p.b)};
         target = FromRgb8(out);
       }
@@ -53,7 +54,8 @@ class ReviewScreen {
   }
 
   void Text(const Font& font, const std::string& text, int left, int top, pd::TextColour colour) {
-    DrawText(screen_, font, text, kOrigin.x + left, kOrigin.y + top, Rgb(colour.red, colour.green, colour.blue));
+    DrawText(screen_, font, text, kOrigin.x + left, kOrigin.y + top,
+             Rgb(colour.red, colour.green, colour.blue));
   }
 
  private:
@@ -84,13 +86,16 @@ Canvas ComposeReview(const PictureSet& pictures) {
   ReviewScreen review(pictures);
   review.Tile();
   review.Copy(pd::kTablePicture, {0, 0}, pd::kPlayAreaSize);
-  review.Copy(pd::FlamePictureFor(3, 2), pd::kRollFlamePlace.left == 0 ? Point{} : Point{pd::kRollFlamePlace.left, pd::kRollFlamePlace.top});
-  const int states[][2] = {{pd::kSoundEffectsControl, 1}, {pd::kMusicControl, 1}, {pd::kQuitControl, 0},
-                           {pd::kFasterControl, 0},       {pd::kSlowerControl, 0}, {pd::kMusicFileControl, 0},
+  // Three rolls a hand, one made.
+  review.Copy(pd::FlamePictureFor(3, 2), {pd::kRollFlamePlace.left, pd::kRollFlamePlace.top});
+  const int states[][2] = {{pd::kSoundEffectsControl, 1}, {pd::kMusicControl, 1},
+                           {pd::kQuitControl, 0},         {pd::kFasterControl, 0},
+                           {pd::kSlowerControl, 0},       {pd::kMusicFileControl, 0},
                            {pd::kHelpControl, 0},         {pd::kAcesWildControl, 1}};
   for (const auto& [k, state] : states) {
     const pd::SideControl* control = pd::FindSideControl(k);
-    review.Copy(state == 0 ? control->offPicture : control->onPicture, {control->place.left, control->place.top});
+    review.Copy(state == 0 ? control->offPicture : control->onPicture,
+                {control->place.left, control->place.top});
   }
   const Rect marker = pd::kTurnMarkerPlaces[1];
   review.Copy(pd::kTurnMarkerPictures[1], {marker.left, marker.top});
@@ -98,14 +103,16 @@ Canvas ComposeReview(const PictureSet& pictures) {
 
   const Font font = Font::WithCellHeight(FontFace::SerifBold, pd::kTextHeight);
   auto centredName = [&](const std::string& text, int top) {
-    review.Text(font, text, pd::kNameTextLeft + (pd::kNameTextWidth - font.Width(text)) / 2, top, pd::kNameTextColour);
+    review.Text(font, text, pd::kNameTextLeft + (pd::kNameTextWidth - font.Width(text)) / 2, top,
+                pd::kNameTextColour);
   };
   centredName("MERLIN", pd::kNameTextTops[1]);
   centredName("12,500", pd::kCoinTextTops[1]);
   centredName("WIZARD", pd::kNameTextTops[2]);
 
-  const std::vector<std::string> lines = {"WIZARD WON!", "", "MAKE A BET, THEN", "CLICK AN OPTION BELOW", "",
-                                          "\"PLAY\"",     "", "\"RESET PLAYERS\"", "", "\"QUIT\""};
+  const std::vector<std::string> lines = {
+      "WIZARD WON!",       "", "MAKE A BET, THEN", "CLICK AN OPTION BELOW", "", "\"PLAY\"", "",
+      "\"RESET PLAYERS\"", "", "\"QUIT\""};
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].empty()) continue;
     const int left = pd::kMessagePanel.left + (pd::kMessagePanel.width - font.Width(lines[i])) / 2;
@@ -116,14 +123,14 @@ Canvas ComposeReview(const PictureSet& pictures) {
   const int tableFaces[] = {0, 1, 1, 5, 5, 3};
   const int tableFrames[] = {0, 4, 4, 4, 4, 2};
   for (int die = 1; die <= pd::kDiceCount; ++die) {
-    review.CopyMasked(pd::kBigDieMask, pd::kBigDiePictures[tableFaces[die]][tableFrames[die]], pd::kBigDiePlaces[die],
-                      pd::kBigDieSize);
+    review.CopyMasked(pd::kBigDieMask, pd::kBigDiePictures[tableFaces[die]][tableFrames[die]],
+                      pd::kBigDiePlaces[die], pd::kBigDieSize);
   }
   const int rowFaces[3][6] = {{}, {0, 2, 2, 2, 4, 6}, {0, 1, 1, 5, 5, 3}};
   for (const int player : {1, 2}) {
     for (int die = 1; die <= pd::kDiceCount; ++die) {
-      review.CopyMasked(pd::kSmallDieMask, pd::kSmallDiePictures[rowFaces[player][die]], pd::kSmallDiePlaces[player][die],
-                        pd::kSmallDieDrawSize);
+      review.CopyMasked(pd::kSmallDieMask, pd::kSmallDiePictures[rowFaces[player][die]],
+                        pd::kSmallDiePlaces[player][die], pd::kSmallDieDrawSize);
     }
   }
   DrawAbacus(review, 1250);

@@ -21,9 +21,15 @@ namespace {
 constexpr Size kRoom = pd::kTablePictureSize;
 constexpr int kDeskTop = 200;  // where the panelled wall meets the desk
 
-Mask RectArea(double x, double y, double w, double h) { return RectMask(kRoom, {x, y, w, h}); }
-Mask RoundArea(double x, double y, double w, double h, double r) { return RoundRectMask(kRoom, {x, y, w, h}, r); }
-Mask Oval(double cx, double cy, double rx, double ry) { return EllipseMask(kRoom, {cx, cy}, rx, ry); }
+Mask RectArea(double x, double y, double w, double h) {
+  return RectMask(kRoom, {x, y, w, h});
+}
+Mask RoundArea(double x, double y, double w, double h, double r) {
+  return RoundRectMask(kRoom, {x, y, w, h}, r);
+}
+Mask Oval(double cx, double cy, double rx, double ry) {
+  return EllipseMask(kRoom, {cx, cy}, rx, ry);
+}
 
 // ---- Wall, desk and light -----------------------------------------------------------------
 
@@ -45,7 +51,8 @@ void DrawWall(Canvas& room) {
   }
   // The rail under the panels and the desk's front edge.
   const Mask rail = RectArea(0, kDeskTop - 10, kRoom.width, 10);
-  room.Fill(rail, LinearGradient({0, kDeskTop - 10.0}, {0, kDeskTop}, {{0, Rgb(120, 76, 44)}, {1, Rgb(52, 30, 18)}}));
+  room.Fill(rail, LinearGradient({0, kDeskTop - 10.0}, {0, kDeskTop},
+                                 {{0, Rgb(120, 76, 44)}, {1, Rgb(52, 30, 18)}}));
   Bevel(room, rail, 2.0f, Rgb(220, 170, 110, 0.5f), Rgb(0, 0, 0, 0.6f));
 }
 
@@ -61,7 +68,8 @@ void DrawDesk(Canvas& room) {
       style.ringSpacing = 6;
       style.grainLength = 220;
       style.seed = 70 + i * 2 + part;
-      const Rect area = part == 0 ? Rect{0, top, joint, plankHeight} : Rect{joint, top, kRoom.width - joint, plankHeight};
+      const Rect area =
+          part == 0 ? Rect{0, top, joint, plankHeight} : Rect{joint, top, kRoom.width - joint, plankHeight};
       room.FillRect(area, WoodPaint(style));
     }
     room.Fill(RectArea(0, top, kRoom.width, 1), Rgb(14, 7, 4, 0.9f));
@@ -70,7 +78,8 @@ void DrawDesk(Canvas& room) {
   }
   // The wall's shadow falls on the back of the desk.
   room.Fill(RectArea(0, kDeskTop, kRoom.width, 14),
-            LinearGradient({0, double(kDeskTop)}, {0, kDeskTop + 14.0}, {{0, Rgb(0, 0, 0, 0.55f)}, {1, Rgb(0, 0, 0, 0)}}));
+            LinearGradient({0, double(kDeskTop)}, {0, kDeskTop + 14.0},
+                           {{0, Rgb(0, 0, 0, 0.55f)}, {1, Rgb(0, 0, 0, 0)}}));
 }
 
 // Candlelight from the two candles, the violet glow of the ball, dark corners.
@@ -110,7 +119,8 @@ void DrawWindow(Canvas& room) {
   Bevel(room, frame, 3.0f, Rgb(230, 220, 240, 0.45f), Rgb(0, 0, 0, 0.55f));
 
   const Mask glass = ArchMask(cx, top, half, bottom);
-  room.Fill(glass, LinearGradient({0, top}, {0, bottom}, {{0, Rgb(8, 10, 34)}, {0.6f, Rgb(26, 22, 70)}, {1, Rgb(64, 40, 96)}}));
+  room.Fill(glass, LinearGradient({0, top}, {0, bottom},
+                                  {{0, Rgb(8, 10, 34)}, {0.6f, Rgb(26, 22, 70)}, {1, Rgb(64, 40, 96)}}));
   // Stars: a few bright, many faint.
   Rng rng(2024);
   for (int i = 0; i < 70; ++i) {
@@ -130,7 +140,8 @@ void DrawWindow(Canvas& room) {
   const PointF hill[] = {{20, 184}, {20, 160}, {60, 150}, {100, 156}, {140, 146}, {200, 158}, {200, 184}};
   room.Fill(PolygonMask(kRoom, hill).Intersect(glass), Rgb(14, 10, 26));
   room.Fill(RectArea(58, 128, 9, 26).Intersect(glass), Rgb(14, 10, 26));
-  room.Fill(PolygonMask(kRoom, std::vector<PointF>{{55, 129}, {62.5, 116}, {70, 129}}).Intersect(glass), Rgb(14, 10, 26));
+  room.Fill(PolygonMask(kRoom, std::vector<PointF>{{55, 129}, {62.5, 116}, {70, 129}}).Intersect(glass),
+            Rgb(14, 10, 26));
   room.Fill(RectArea(61, 134, 2, 3), Rgb(255, 200, 90, 0.9f));
   // Leading and a reflection on the glass.
   Mask leads = RectArea(cx - 2, top, 4, bottom - top);
@@ -143,7 +154,8 @@ void DrawWindow(Canvas& room) {
   InnerShadow(room, glass, 3, 3, 4, Rgb(0, 0, 0, 0.6f));
   // The sill.
   const Mask sill = RoundArea(cx - half - 14, bottom, 2 * half + 28, 9, 2);
-  room.Fill(sill, LinearGradient({0, bottom}, {0, bottom + 9}, {{0, Rgb(150, 138, 150)}, {1, Rgb(72, 64, 78)}}));
+  room.Fill(sill,
+            LinearGradient({0, bottom}, {0, bottom + 9}, {{0, Rgb(150, 138, 150)}, {1, Rgb(72, 64, 78)}}));
   Bevel(room, sill, 1.5f, Rgb(255, 255, 255, 0.4f), Rgb(0, 0, 0, 0.5f));
 }
 
@@ -155,8 +167,9 @@ void DrawCrystalBall(Canvas& room) {
   Glow(room, ball, 26, Rgb(150, 90, 255, 0.55f));
 
   // The stand: a gilded pedestal on a round foot, with a collar that holds the ball.
-  const Paint gilt = LinearGradient({470, 0}, {560, 0}, {{0, Rgb(110, 72, 24)}, {0.35f, Rgb(255, 224, 140)},
-                                                         {0.6f, Rgb(196, 146, 62)}, {1, Rgb(80, 50, 16)}});
+  const Paint gilt = LinearGradient(
+      {470, 0}, {560, 0},
+      {{0, Rgb(110, 72, 24)}, {0.35f, Rgb(255, 224, 140)}, {0.6f, Rgb(196, 146, 62)}, {1, Rgb(80, 50, 16)}});
   const Mask foot = Oval(cx, 178, 42, 6);
   DropShadow(room, foot, 3, 3, 4, Rgb(0, 0, 0, 0.7f));
   const PointF stem[] = {{488, 178}, {542, 178}, {530, 164}, {524, 150}, {506, 150}, {500, 164}};
@@ -170,8 +183,11 @@ void DrawCrystalBall(Canvas& room) {
   Bevel(room, collar, 1.5f, Rgb(255, 244, 200, 0.7f), Rgb(40, 20, 0, 0.6f));
 
   // The glass: deep violet, lit from the upper left, with mist swirling inside.
-  room.Fill(ball, RadialGradient({cx - 16, cy - 20}, r * 1.3,
-                                 {{0, Rgb(176, 140, 255)}, {0.4f, Rgb(92, 52, 190)}, {0.8f, Rgb(34, 18, 96)}, {1, Rgb(14, 8, 48)}}));
+  room.Fill(
+      ball,
+      RadialGradient(
+          {cx - 16, cy - 20}, r * 1.3,
+          {{0, Rgb(176, 140, 255)}, {0.4f, Rgb(92, 52, 190)}, {0.8f, Rgb(34, 18, 96)}, {1, Rgb(14, 8, 48)}}));
   const Noise mist(77);
   room.Fill(ball, [&](double x, double y) {
     const double u = (x - cx) / r, v = (y - cy) / r;
@@ -184,8 +200,9 @@ void DrawCrystalBall(Canvas& room) {
   });
   room.Fill(Oval(cx + 2, cy + 8, 20, 16).Blurred(8), Rgb(150, 220, 255, 0.35f));
   // Rim light, the window's highlight and a dark edge.
-  room.Fill(RingMask(kRoom, {cx, cy}, r - 2, r - 2, 3).Intersect(Oval(cx + 20, cy + 26, 48, 44)).Blurred(1.2f),
-            Rgb(200, 170, 255, 0.5f));
+  room.Fill(
+      RingMask(kRoom, {cx, cy}, r - 2, r - 2, 3).Intersect(Oval(cx + 20, cy + 26, 48, 44)).Blurred(1.2f),
+      Rgb(200, 170, 255, 0.5f));
   room.Fill(Oval(cx - 24, cy - 30, 15, 9).Blurred(2.5f), Rgb(255, 255, 255, 0.85f));
   room.Fill(Oval(cx - 10, cy - 40, 4, 3).Blurred(1), Rgb(255, 255, 255, 0.7f));
   room.Fill(RingMask(kRoom, {cx, cy}, r - 0.5, r - 0.5, 1.2), Rgb(10, 4, 30, 0.7f));
@@ -193,7 +210,10 @@ void DrawCrystalBall(Canvas& room) {
   for (const double dx : {-22.0, 0.0, 22.0}) {
     const double x = cx + dx;
     const double baseY = 150 - std::abs(dx) * 0.1;
-    const PointF claw[] = {{x - 4, baseY}, {x + 4, baseY}, {x + 1.5 + dx * 0.05, baseY - 10}, {x + dx * 0.08, baseY - 12},
+    const PointF claw[] = {{x - 4, baseY},
+                           {x + 4, baseY},
+                           {x + 1.5 + dx * 0.05, baseY - 10},
+                           {x + dx * 0.08, baseY - 12},
                            {x - 1.5 + dx * 0.05, baseY - 10}};
     const Mask clawMask = PolygonMask(kRoom, claw);
     room.Fill(clawMask, gilt);
@@ -212,7 +232,8 @@ Paint WhiteMarble() {
     const double main = std::pow(1 - std::abs(std::sin(t * std::numbers::pi)), 26) *
                         (0.2 + 0.8 * strength.Fractal(x / 50, y / 50, 3));
     const double u = (x * 0.9 - y * 0.45) / 60 + 1.3 * warp.Fractal(x / 70 + 31, y / 70 + 7, 4);
-    const double fine = std::pow(1 - std::abs(std::sin(u * std::numbers::pi)), 36) * 0.35 * strength.Value(x / 30, y / 30);
+    const double fine =
+        std::pow(1 - std::abs(std::sin(u * std::numbers::pi)), 36) * 0.35 * strength.Value(x / 30, y / 30);
     const Color base = Mix(Rgb(242, 236, 224), Rgb(212, 204, 200), static_cast<float>(c * 0.9));
     return Mix(base, Rgb(146, 130, 150), static_cast<float>(std::clamp(main + fine, 0.0, 0.75)));
   };
@@ -222,14 +243,16 @@ void DrawMarblePanel(Canvas& room) {
   const Rect panel = pd::kMessagePanel;
   const Mask frame = RoundArea(panel.left - 9, panel.top - 8, panel.width + 18, panel.height + 16, 6);
   DropShadow(room, frame, 4, 5, 6, Rgb(0, 0, 0, 0.7f));
-  room.Fill(frame, LinearGradient({0, panel.top - 8.0}, {0, panel.Bottom() + 8.0},
-                                  {{0, Rgb(246, 208, 120)}, {0.5f, Rgb(178, 128, 52)}, {1, Rgb(110, 72, 24)}}));
+  room.Fill(frame,
+            LinearGradient({0, panel.top - 8.0}, {0, panel.Bottom() + 8.0},
+                           {{0, Rgb(246, 208, 120)}, {0.5f, Rgb(178, 128, 52)}, {1, Rgb(110, 72, 24)}}));
   Bevel(room, frame, 3.0f, Rgb(255, 244, 200, 0.7f), Rgb(40, 20, 0, 0.7f));
   const Mask groove = RoundArea(panel.left - 4, panel.top - 4, panel.width + 8, panel.height + 8, 3);
   Engrave(room, groove, 1.5f, Rgb(255, 240, 190, 0.6f), Rgb(60, 30, 0, 0.7f));
   const Mask slab = RectArea(panel.left, panel.top, panel.width, panel.height);
   room.Fill(slab, WhiteMarble());
-  room.Fill(slab, LinearGradient({double(panel.left), double(panel.top)}, {double(panel.Right()), double(panel.Bottom())},
+  room.Fill(slab, LinearGradient({double(panel.left), double(panel.top)},
+                                 {double(panel.Right()), double(panel.Bottom())},
                                  {{0, Rgb(255, 250, 240, 0.25f)}, {1, Rgb(90, 60, 80, 0.15f)}}));
   InnerShadow(room, slab, 2, 2, 3, Rgb(40, 20, 10, 0.55f));
 }
@@ -297,9 +320,9 @@ void DrawDiceTray(Canvas& room) {
 
 void DrawAbacus(Canvas& room) {
   const double left = 40, right = 154, top = 212, bottom = 333;
-  Mask frame = RectArea(left, top, right - left, 33);              // top bar with the digits
-  frame.Unite(RectArea(left, 325, right - left, bottom - 325));    // bottom bar
-  frame.Unite(RectArea(left, top, 12, bottom - top));              // posts
+  Mask frame = RectArea(left, top, right - left, 33);            // top bar with the digits
+  frame.Unite(RectArea(left, 325, right - left, bottom - 325));  // bottom bar
+  frame.Unite(RectArea(left, top, 12, bottom - top));            // posts
   frame.Unite(RectArea(142, top, 12, bottom - top));
   DropShadow(room, frame, 4, 4, 5, Rgb(0, 0, 0, 0.7f));
   room.Fill(RectArea(52, 245, 90, 80), Color(AbacusBacking()));
@@ -337,7 +360,9 @@ void DrawAbacus(Canvas& room) {
   beam.insert(beam.begin() + pd::kRodCount + 2, PointF{144, rightBottom.y});
   beam.push_back({50, leftBottom.y});
   const Mask beamMask = PolygonMask(kRoom, beam);
-  room.Fill(beamMask, LinearGradient({0, 266}, {0, 276}, {{0, Rgb(255, 226, 140)}, {0.5f, Rgb(206, 160, 78)}, {1, Rgb(110, 70, 24)}}));
+  room.Fill(beamMask,
+            LinearGradient({0, 266}, {0, 276},
+                           {{0, Rgb(255, 226, 140)}, {0.5f, Rgb(206, 160, 78)}, {1, Rgb(110, 70, 24)}}));
   InnerShadow(room, RectArea(52, 245, 90, 80), 2, 2, 3, Rgb(0, 0, 0, 0.5f));
 
   // The digit strip on the top bar: one flat colour, so one digit picture fits every rod.
@@ -347,7 +372,8 @@ void DrawAbacus(Canvas& room) {
   room.Fill(RectArea(48, 218, 96, 22), Color(DigitStripColour()));
   // Brass caps on the bottom corners.
   for (const double x : {46.0, 148.0}) {
-    room.Fill(Oval(x, 329, 3.2, 3.2), RadialGradient({x - 1, 328}, 4, {{0, Rgb(255, 236, 170)}, {1, Rgb(130, 90, 30)}}));
+    room.Fill(Oval(x, 329, 3.2, 3.2),
+              RadialGradient({x - 1, 328}, 4, {{0, Rgb(255, 236, 170)}, {1, Rgb(130, 90, 30)}}));
   }
 }
 
@@ -378,8 +404,8 @@ void DrawFlame(Canvas& room, double cx, double baseY, double h, double r, const 
   room.Fill(clipped(Oval(cx, baseY - 1.5, r * 0.45, 2.0)), Rgb(90, 120, 255, 0.7f));
 }
 
-void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, double halfWidth, const char* label,
-                int labelSize, double letterStep) {
+void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, double halfWidth,
+                const char* label, int labelSize, double letterStep) {
   // The brass dish.
   const Mask dish = Oval(cx, bodyBottom + 3, halfWidth + 12, 7);
   DropShadow(room, dish, 3, 3, 4, Rgb(0, 0, 0, 0.7f));
@@ -393,7 +419,9 @@ void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, doub
   wax.Unite(Oval(cx, bodyTop, halfWidth, 2.5));
   wax.Unite(Oval(cx, bodyBottom, halfWidth, 2.5));
   const Paint waxPaint = LinearGradient({cx - halfWidth, 0}, {cx + halfWidth, 0},
-                                        {{0, Rgb(170, 140, 110)}, {0.3f, Rgb(250, 238, 210)}, {0.6f, Rgb(232, 214, 178)},
+                                        {{0, Rgb(170, 140, 110)},
+                                         {0.3f, Rgb(250, 238, 210)},
+                                         {0.6f, Rgb(232, 214, 178)},
                                          {1, Rgb(120, 92, 70)}});
   room.Fill(wax, waxPaint);
   for (const double dx : {-0.6, 0.15, 0.7}) {
@@ -421,10 +449,12 @@ void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, doub
 // A gold coin lying flat, seen from above the desk: its edge, then its face.
 void DrawCoin(Canvas& room, double cx, double cy, double rx, double ry) {
   const Mask edge = Oval(cx, cy + 1.6, rx, ry);
-  room.Fill(edge, LinearGradient({cx - rx, 0}, {cx + rx, 0}, {{0, Rgb(110, 70, 20)}, {0.4f, Rgb(200, 150, 60)}, {1, Rgb(90, 56, 16)}}));
+  room.Fill(edge, LinearGradient({cx - rx, 0}, {cx + rx, 0},
+                                 {{0, Rgb(110, 70, 20)}, {0.4f, Rgb(200, 150, 60)}, {1, Rgb(90, 56, 16)}}));
   const Mask face = Oval(cx, cy, rx, ry);
-  room.Fill(face, RadialGradient({cx - rx * 0.3, cy - ry * 0.4}, rx * 1.2,
-                                 {{0, Rgb(255, 240, 170)}, {0.6f, Rgb(230, 180, 76)}, {1, Rgb(160, 110, 36)}}));
+  room.Fill(face,
+            RadialGradient({cx - rx * 0.3, cy - ry * 0.4}, rx * 1.2,
+                           {{0, Rgb(255, 240, 170)}, {0.6f, Rgb(230, 180, 76)}, {1, Rgb(160, 110, 36)}}));
   room.Fill(RingMask(kRoom, {cx, cy}, rx * 0.72, ry * 0.72, 0.9), Rgb(140, 96, 30, 0.7f));
 }
 
