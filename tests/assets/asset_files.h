@@ -9,7 +9,9 @@
 
 namespace dakto::test {
 
-inline std::string AssetPath(const std::string& name) { return std::string(DAKTO_SOURCE_DIR) + "/assets/" + name; }
+inline std::string AssetPath(const std::string& name) {
+  return std::string(DAKTO_SOURCE_DIR) + "/assets/" + name;
+}
 
 inline std::vector<std::uint8_t> ReadAsset(const std::string& name) {
   std::ifstream file(AssetPath(name), std::ios::binary);

@@ -55,7 +55,8 @@ TEST_F(HelpFileTest, ContentsLinksToEveryGame) {
   const std::string contents = Section(kHelpTopics[0].anchor);
   for (const HelpTopic& topic : kHelpTopics) {
     if (topic.keyword.empty()) continue;
-    EXPECT_NE(contents.find("href=\"#" + std::string(topic.anchor) + "\""), std::string::npos) << topic.anchor;
+    EXPECT_NE(contents.find("href=\"#" + std::string(topic.anchor) + "\""), std::string::npos)
+        << topic.anchor;
   }
 }
 

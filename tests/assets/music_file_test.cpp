@@ -59,7 +59,8 @@ std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
 std::vector<std::uint8_t> OneTrackFile(std::initializer_list<int> track) {
   std::vector<std::uint8_t> file = Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96});
   const auto length = static_cast<std::uint32_t>(track.size());
-  const auto head = Bytes({'M', 'T', 'r', 'k', 0, 0, static_cast<int>(length >> 8), static_cast<int>(length & 0xFF)});
+  const auto head =
+      Bytes({'M', 'T', 'r', 'k', 0, 0, static_cast<int>(length >> 8), static_cast<int>(length & 0xFF)});
   file.insert(file.end(), head.begin(), head.end());
   const auto body = Bytes(track);
   file.insert(file.end(), body.begin(), body.end());
@@ -68,13 +69,13 @@ std::vector<std::uint8_t> OneTrackFile(std::initializer_list<int> track) {
 
 // The reader first: the checks on the real file are only as good as it is.
 TEST(SmfReader, FollowsRunningStatusMetaAndSystemExclusiveEvents) {
-  const auto bytes = OneTrackFile({0, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20,  // tempo 500000
-                                   0, 0xF0, 3, 0x7E, 0x7F, 0xF7,        // system exclusive
-                                   0, 0x90, 60, 64,                     // note on
-                                   0x60, 60, 0,                         // running status: release
-                                   0, 62, 80,                           // running status: note on
-                                   0x81, 0x40, 0x80, 62, 0,             // delta 192, note off
-                                   0, 0xFF, 0x2F, 0});
+  const auto bytes = OneTrackFile({0,    0xFF, 0x51, 3,    0x07, 0xA1, 0x20,  // tempo 500000
+                                   0,    0xF0, 3,    0x7E, 0x7F, 0xF7,        // system exclusive
+                                   0,    0x90, 60,   64,                      // note on
+                                   0x60, 60,   0,                             // running status: release
+                                   0,    62,   80,                            // running status: note on
+                                   0x81, 0x40, 0x80, 62,   0,                 // delta 192, note off
+                                   0,    0xFF, 0x2F, 0});
   SmfFile file;
   std::string error;
   ASSERT_TRUE(ReadSmf(bytes, file, error)) << error;
@@ -125,7 +126,8 @@ TEST(SmfReader, PairingFindsHangingNotesAndStrayReleases) {
   const Case cases[] = {
       {"released by velocity 0", OneTrackFile({0, 0x90, 60, 64, 10, 60, 0, 0, 0xFF, 0x2F, 0}), 0, 0},
       {"never released", OneTrackFile({0, 0x90, 60, 64, 0, 0xFF, 0x2F, 0}), 1, 0},
-      {"released on another channel", OneTrackFile({0, 0x90, 60, 64, 10, 0x81, 60, 0, 0, 0xFF, 0x2F, 0}), 1, 1},
+      {"released on another channel", OneTrackFile({0, 0x90, 60, 64, 10, 0x81, 60, 0, 0, 0xFF, 0x2F, 0}), 1,
+       1},
       {"released twice", OneTrackFile({0, 0x90, 60, 64, 10, 60, 0, 10, 60, 0, 0, 0xFF, 0x2F, 0}), 0, 1},
   };
   for (const Case& c : cases) {

@@ -9,8 +9,8 @@
 namespace dakto::test {
 
 struct SmfEvent {
-  std::uint32_t tick = 0;  // absolute time in ticks
-  std::uint8_t status = 0; // 0xFF meta, 0xF0/0xF7 system exclusive, else channel status
+  std::uint32_t tick = 0;   // absolute time in ticks
+  std::uint8_t status = 0;  // 0xFF meta, 0xF0/0xF7 system exclusive, else channel status
   std::uint8_t data1 = 0, data2 = 0;
   std::uint8_t metaType = 0;
   std::vector<std::uint8_t> payload;  // meta and system-exclusive data

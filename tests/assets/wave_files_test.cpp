@@ -24,13 +24,13 @@ struct WaveRole {
 // note is cut by the next after 100 ms, the lid's sound stops with its
 // animation, the laugh holds the game up until it ends.
 constexpr WaveRole kWaves[] = {
-    {"Dice1.wav", 0.13, 0.3},   {"Dice3.wav", 0.13, 0.3},    {"Dice4.wav", 0.1, 0.5},
-    {"closing2.wav", 0.2, 0.7}, {"creak.wav", 0.5, 1.5},     {"note1.wav", 0.15, 0.45},
-    {"note2.wav", 0.15, 0.45},  {"note3.wav", 0.15, 0.45},   {"note4.wav", 0.15, 0.45},
-    {"note5.wav", 0.15, 0.45},  {"note6.wav", 0.15, 0.45},   {"note7.wav", 0.15, 0.45},
-    {"note8.wav", 0.15, 0.45},  {"laugh.wav", 0.8, 1.8},     {"magic.wav", 0.4, 1.2},
-    {"click.wav", 0.01, 0.1},   {"loseall.wav", 0.8, 2.5},   {"cheering.wav", 1.2, 2.5},
-    {"shh.wav", 0.3, 1.0},      {"money.wav", 0.3, 1.2},     {"ohno.wav", 0.5, 1.5},
+    {"Dice1.wav", 0.13, 0.3},   {"Dice3.wav", 0.13, 0.3},  {"Dice4.wav", 0.1, 0.5},
+    {"closing2.wav", 0.2, 0.7}, {"creak.wav", 0.5, 1.5},   {"note1.wav", 0.15, 0.45},
+    {"note2.wav", 0.15, 0.45},  {"note3.wav", 0.15, 0.45}, {"note4.wav", 0.15, 0.45},
+    {"note5.wav", 0.15, 0.45},  {"note6.wav", 0.15, 0.45}, {"note7.wav", 0.15, 0.45},
+    {"note8.wav", 0.15, 0.45},  {"laugh.wav", 0.8, 1.8},   {"magic.wav", 0.4, 1.2},
+    {"click.wav", 0.01, 0.1},   {"loseall.wav", 0.8, 2.5}, {"cheering.wav", 1.2, 2.5},
+    {"shh.wav", 0.3, 1.0},      {"money.wav", 0.3, 1.2},   {"ohno.wav", 0.5, 1.5},
 };
 
 constexpr double kFullScale = 32767.0;
@@ -41,7 +41,8 @@ struct DecodedWave {
   double Seconds() const { return static_cast<double>(samples.size()) / spec.freq; }
   double Peak(std::size_t from, std::size_t to) const {
     int peak = 0;
-    for (std::size_t i = from; i < std::min(to, samples.size()); ++i) peak = std::max(peak, std::abs(int{samples[i]}));
+    for (std::size_t i = from; i < std::min(to, samples.size()); ++i)
+      peak = std::max(peak, std::abs(int{samples[i]}));
     return peak;
   }
 };

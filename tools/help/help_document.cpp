@@ -53,8 +53,8 @@ void Append(std::string& out, std::initializer_list<std::string_view> parts) {
 }
 
 void AppendContents(std::string& out) {
-  Append(out, {"<section id=\"", kHelpTopics[0].anchor, "\">\n<h1>Dakto</h1>\n", kWelcomeHtml,
-               "<nav>\n<h2>", kHelpTopics[0].title, "</h2>\n<ul>\n"});
+  Append(out, {"<section id=\"", kHelpTopics[0].anchor, "\">\n<h1>Dakto</h1>\n", kWelcomeHtml, "<nav>\n<h2>",
+               kHelpTopics[0].title, "</h2>\n<ul>\n"});
   for (const Section& s : Sections()) {
     Append(out, {"<li><a href=\"#", s.anchor, "\">", s.title, "</a></li>\n"});
   }

@@ -5,7 +5,7 @@
 
 namespace dakto::help {
 
-extern const std::string_view kWelcomeHtml;      // top of the contents
+extern const std::string_view kWelcomeHtml;  // top of the contents
 extern const std::string_view kShutTheBoxHtml;
 extern const std::string_view kTenThousandHtml;
 extern const std::string_view kPokerDiceHtml;

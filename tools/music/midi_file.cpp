@@ -25,9 +25,13 @@ void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
-std::uint8_t Low7(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 127)); }
+std::uint8_t Low7(int value) {
+  return static_cast<std::uint8_t>(std::clamp(value, 0, 127));
+}
 
-std::uint8_t Status(int kind, int channel) { return static_cast<std::uint8_t>(kind | (channel & 0x0F)); }
+std::uint8_t Status(int kind, int channel) {
+  return static_cast<std::uint8_t>(kind | (channel & 0x0F));
+}
 
 }  // namespace
 
@@ -49,8 +53,7 @@ void MidiTrack::Tempo(int tick, int microsecondsPerQuarter) {
 }
 
 void MidiTrack::TimeSignature(int tick, int beatsPerBar, int beatUnitPowerOfTwo) {
-  Add(tick, 0,
-      {0xFF, 0x58, 0x04, Low7(beatsPerBar), Low7(beatUnitPowerOfTwo), 24, 8});
+  Add(tick, 0, {0xFF, 0x58, 0x04, Low7(beatsPerBar), Low7(beatUnitPowerOfTwo), 24, 8});
 }
 
 void MidiTrack::Program(int tick, int channel, int program) {

@@ -55,8 +55,7 @@ const std::array<Section, 6> kSections{{
      "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
      " E5:q. F5:e E5:q | D5:h. |",
      kRecorder, true, true, true, false},
-    {"Dm C Dm Dm", "F5:q E5:q D5:q | C5:q D5:q E5:q | D5:h. | ~:h r:q |", kRecorder, true, true, false,
-     true},
+    {"Dm C Dm Dm", "F5:q E5:q D5:q | C5:q D5:q E5:q | D5:h. | ~:h r:q |", kRecorder, true, true, false, true},
 }};
 
 struct ChordKeys {
@@ -69,8 +68,8 @@ ChordKeys Keys(const Chord& chord) {
 }
 
 void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool finalRoll) {
-  const std::array<int, 6> pattern{k.low, k.low + k.fifth, k.low + 12, k.low + 12 + k.third,
-                                   k.low + 12 + k.fifth, k.low + 12 + k.third};
+  const std::array<int, 6> pattern{
+      k.low, k.low + k.fifth, k.low + 12, k.low + 12 + k.third, k.low + 12 + k.fifth, k.low + 12 + k.third};
   static constexpr std::array<int, 6> kVelocity{64, 48, 54, 50, 52, 46};
   const int strings = finalRoll ? 4 : 6;  // the roll: four strings in the first two beats
   for (int i = 0; i < strings; ++i) {
@@ -78,12 +77,14 @@ void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool finalRoll) {
     // Each string rings over the next; the last chord is rolled and let go a beat
     // before the end, so that it dies away before the tune starts again.
     const int length = finalRoll ? kBar - kTicksPerQuarter - i * kEighth : 2 * kEighth;
-    track.Note(start, length, kHarp, pattern[static_cast<std::size_t>(i)], kVelocity[static_cast<std::size_t>(i)]);
+    track.Note(start, length, kHarp, pattern[static_cast<std::size_t>(i)],
+               kVelocity[static_cast<std::size_t>(i)]);
   }
 }
 
 void Strings(MidiTrack& track, int bar, int length, const ChordKeys& k) {
-  for (int key : {k.low + 12, k.low + 12 + k.third, k.low + 12 + k.fifth}) track.Note(bar, length, kStrings, key, 44);
+  for (int key : {k.low + 12, k.low + 12 + k.third, k.low + 12 + k.fifth})
+    track.Note(bar, length, kStrings, key, 44);
 }
 
 void Cello(MidiTrack& track, int bar, int length, const ChordKeys& k) {

@@ -15,7 +15,7 @@ struct ScoreNote {
 };
 
 struct Chord {
-  int root;        // pitch class, 0 = C
+  int root;  // pitch class, 0 = C
   bool minor;
 };
 

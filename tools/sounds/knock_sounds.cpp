@@ -48,14 +48,14 @@ Samples DiceLanding() {
     double time, amp;
   };
   static constexpr std::array<Hit, 9> kHits{{{0.004, 1.0},
-                                              {0.027, 0.85},
-                                              {0.094, 0.45},
-                                              {0.124, 0.38},
-                                              {0.163, 0.22},
-                                              {0.188, 0.18},
-                                              {0.212, 0.1},
-                                              {0.229, 0.07},
-                                              {0.243, 0.05}}};
+                                             {0.027, 0.85},
+                                             {0.094, 0.45},
+                                             {0.124, 0.38},
+                                             {0.163, 0.22},
+                                             {0.188, 0.18},
+                                             {0.212, 0.1},
+                                             {0.229, 0.07},
+                                             {0.243, 0.05}}};
   for (const Hit& hit : kHits) {
     AddMode(out, hit.time, rng.Range(150, 185), 0.03, hit.amp * 0.8);  // the board
     AddMode(out, hit.time, rng.Range(380, 440), 0.018, hit.amp * 0.45);
@@ -107,7 +107,8 @@ Samples Creak() {
     const double t = static_cast<double>(i) / kSampleRate;
     if (i % 64 == 0) {
       const double bend = 1.0 + 0.08 * std::sin(2 * kPi * 0.9 * t);
-      for (std::size_t k = 0; k < body.size(); ++k) body[k].Retune(Biquad::BandPass(kBody[k] * bend, 18.0 + 2 * k));
+      for (std::size_t k = 0; k < body.size(); ++k)
+        body[k].Retune(Biquad::BandPass(kBody[k] * bend, 18.0 + 2 * k));
     }
     double tick = 0;
     if (t >= nextSlip) {

@@ -14,9 +14,8 @@ std::vector<WaveSound> AllWaveSounds() {
     sounds.push_back({"note" + std::to_string(step) + ".wav", [step] { return Note(step); }});
   }
   const std::vector<WaveSound> rest{
-      {"laugh.wav", Laugh},     {"magic.wav", Magic},   {"click.wav", BeadClick},
-      {"loseall.wav", SadFall}, {"cheering.wav", Cheering}, {"shh.wav", Hush},
-      {"money.wav", Coins},     {"ohno.wav", OhNo},
+      {"laugh.wav", Laugh},       {"magic.wav", Magic}, {"click.wav", BeadClick}, {"loseall.wav", SadFall},
+      {"cheering.wav", Cheering}, {"shh.wav", Hush},    {"money.wav", Coins},     {"ohno.wav", OhNo},
   };
   sounds.insert(sounds.end(), rest.begin(), rest.end());
   return sounds;

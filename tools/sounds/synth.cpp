@@ -13,9 +13,13 @@ std::uint64_t Rng::Next() {
   return z ^ (z >> 31);
 }
 
-double Rng::Uniform() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
+double Rng::Uniform() {
+  return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0);
+}
 
-double Rng::Range(double low, double high) { return low + (high - low) * Uniform(); }
+double Rng::Range(double low, double high) {
+  return low + (high - low) * Uniform();
+}
 
 namespace {
 
@@ -82,9 +86,13 @@ void Biquad::Retune(const Biquad& shape) {
   a2_ = shape.a2_;
 }
 
-Samples Silence(double seconds) { return Samples(static_cast<std::size_t>(ToIndex(seconds)), 0.0); }
+Samples Silence(double seconds) {
+  return Samples(static_cast<std::size_t>(ToIndex(seconds)), 0.0);
+}
 
-int ToIndex(double seconds) { return static_cast<int>(std::lround(seconds * kSampleRate)); }
+int ToIndex(double seconds) {
+  return static_cast<int>(std::lround(seconds * kSampleRate));
+}
 
 void AddMode(Samples& out, double start, double freq, double decay, double amp) {
   if (freq >= kSampleRate * 0.47) return;  // would fold back as a false tone
@@ -102,8 +110,7 @@ void AddMode(Samples& out, double start, double freq, double decay, double amp) 
   }
 }
 
-void AddNoiseBurst(Samples& out, Rng& rng, double start, double length, double amp,
-                   Biquad filter) {
+void AddNoiseBurst(Samples& out, Rng& rng, double start, double length, double amp, Biquad filter) {
   const int first = ToIndex(start);
   const int count = std::max(1, ToIndex(length));
   // Run the filter on past the burst so its ringing is not cut off.

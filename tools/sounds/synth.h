@@ -18,8 +18,8 @@ class Rng {
  public:
   explicit Rng(std::uint64_t seed) : state_(seed) {}
   std::uint64_t Next();
-  double Uniform();                      // [0, 1)
-  double Range(double low, double high); // [low, high)
+  double Uniform();                       // [0, 1)
+  double Range(double low, double high);  // [low, high)
   double Signed() { return Range(-1.0, 1.0); }
 
  private:
@@ -47,8 +47,7 @@ int ToIndex(double seconds);
 // A struck resonance: amp * exp(-t / decay) * sin(2 pi f t), from `start` on.
 void AddMode(Samples& out, double start, double freq, double decay, double amp);
 // A short burst of filtered noise, the contact noise of a hit.
-void AddNoiseBurst(Samples& out, Rng& rng, double start, double length, double amp,
-                   Biquad filter);
+void AddNoiseBurst(Samples& out, Rng& rng, double start, double length, double amp, Biquad filter);
 // Mixes `part` into `out` at `start` seconds, scaled by `gain`.
 void MixIn(Samples& out, const Samples& part, double start, double gain);
 

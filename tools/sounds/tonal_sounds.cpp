@@ -13,7 +13,9 @@ namespace {
 constexpr double kD5 = 587.33;
 constexpr double kD6 = 1174.66;
 
-double Semitones(double base, double semis) { return base * std::pow(2.0, semis / 12.0); }
+double Semitones(double base, double semis) {
+  return base * std::pow(2.0, semis / 12.0);
+}
 
 }  // namespace
 
@@ -103,10 +105,8 @@ void AddHornNote(Samples& out, const HornNote& note) {
 
 Samples SadFall() {
   // Wah, wah, wah, waaah: four falling semitones when the last coin is gone.
-  static constexpr std::array<HornNote, 4> kNotes{{{0.0, 0.3, 0, false},
-                                                   {0.32, 0.3, -1, false},
-                                                   {0.64, 0.3, -2, false},
-                                                   {0.96, 0.86, -3, true}}};
+  static constexpr std::array<HornNote, 4> kNotes{
+      {{0.0, 0.3, 0, false}, {0.32, 0.3, -1, false}, {0.64, 0.3, -2, false}, {0.96, 0.86, -3, true}}};
   Samples out = Silence(1.84);
   for (const HornNote& note : kNotes) AddHornNote(out, note);
   Finish(out, 0.003, 0.08);

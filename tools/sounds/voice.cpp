@@ -57,7 +57,9 @@ struct BreathFilters {
       bands[i].Retune(Biquad::BandPass(f, f / (80.0 + 0.08 * f)));
     }
   }
-  double Process(double x) { return bands[0].Process(x) + 0.8 * bands[1].Process(x) + 0.5 * bands[2].Process(x); }
+  double Process(double x) {
+    return bands[0].Process(x) + 0.8 * bands[1].Process(x) + 0.5 * bands[2].Process(x);
+  }
 };
 
 }  // namespace
@@ -80,9 +82,7 @@ Samples RenderVoice(const std::vector<VoiceKey>& keys, const VoiceStyle& style, 
       if (i % (kBlock * 8) == 0) wanderTarget = rng.Signed();
       for (int h = 1; h <= kMaxHarmonics; ++h) {
         const double f = h * now.pitch;
-        target[h] = f < kSampleRate * 0.45
-                        ? kBuzzGain * now.level / h * TractResponse(f, now.vowel)
-                        : 0.0;
+        target[h] = f < kSampleRate * 0.45 ? kBuzzGain * now.level / h * TractResponse(f, now.vowel) : 0.0;
       }
     }
     wander += (wanderTarget - wander) * 0.002;

@@ -26,9 +26,9 @@ constexpr Vowel kN{{260, 1250, 2400, 3300}};  // nasal murmur: weak upper forman
 
 // One point of a voice's course; the voice moves in straight lines between keys.
 struct VoiceKey {
-  double time;    // seconds from the start of the voice
-  double pitch;   // Hz
-  double level;   // loudness of the buzz, 0 for silence
+  double time;   // seconds from the start of the voice
+  double pitch;  // Hz
+  double level;  // loudness of the buzz, 0 for silence
   Vowel vowel;
   double breath;  // loudness of the breath noise
 };

@@ -36,13 +36,13 @@ std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& pcm, int s
   PutLe(out, 36 + dataBytes, 4);
   PutTag(out, "WAVE");
   PutTag(out, "fmt ");
-  PutLe(out, 16, 4);                                    // chunk size
-  PutLe(out, 1, 2);                                     // PCM
-  PutLe(out, 1, 2);                                     // mono
+  PutLe(out, 16, 4);  // chunk size
+  PutLe(out, 1, 2);   // PCM
+  PutLe(out, 1, 2);   // mono
   PutLe(out, static_cast<std::uint32_t>(sampleRate), 4);
   PutLe(out, static_cast<std::uint32_t>(sampleRate * 2), 4);  // bytes per second
-  PutLe(out, 2, 2);                                     // block align
-  PutLe(out, 16, 2);                                    // bits per sample
+  PutLe(out, 2, 2);                                           // block align
+  PutLe(out, 16, 2);                                          // bits per sample
   PutTag(out, "data");
   PutLe(out, dataBytes, 4);
   for (std::int16_t s : pcm) PutLe(out, static_cast<std::uint16_t>(s), 2);
