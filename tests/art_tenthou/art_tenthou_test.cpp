@@ -240,6 +240,12 @@ TEST_F(TenThouPictures, PaletteSourceFitsTheBoard) {
   }
   EXPECT_LT(total / count, 10.0);
   EXPECT_LT(worst, 80.0);
+  // The game draws pips and text in palette colours: they must be there exactly.
+  for (const PipColour c : {kPipRim, kPipCentre, PipColour{0, 0, 0}}) {
+    const gfx::Rgb8 wanted = {std::uint8_t(c.r), std::uint8_t(c.g), std::uint8_t(c.b)};
+    EXPECT_NE(std::find(info.colorTable.begin(), info.colorTable.end(), wanted), info.colorTable.end())
+        << c.r << "," << c.g << "," << c.b;
+  }
 }
 
 // --- The tables among themselves ----------------------------------------------------------

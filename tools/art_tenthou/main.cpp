@@ -1,6 +1,7 @@
 // art_tenthou <outdir>           writes every picture of the 10,000 screen
 // art_tenthou --review <outdir>  writes the screen put together from them, for a look
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,8 +25,14 @@ bool WritePictures(const std::string& folder, const std::vector<tenthou::art::Pi
     if (!gfx::WriteBmp24(PicturePath(folder, picture.number), picture.image)) return false;
     all.push_back(&picture.image);
   }
-  // The game's palette: 256 colours that fit the whole screen and its pieces.
-  return gfx::WritePaletteSource(PicturePath(folder, tenthou::kPaletteBitmap), gfx::PaletteFor(all));
+  // The game's palette: colours that fit the whole screen and its pieces, plus the exact
+  // colours the game draws with itself (the pips' rim and centre, black text).
+  std::vector<gfx::Rgb8> palette = gfx::PaletteFor(all, 253);
+  for (const auto& c : {tenthou::kPipRim, tenthou::kPipCentre, tenthou::PipColour{0, 0, 0}}) {
+    palette.push_back(
+        {static_cast<std::uint8_t>(c.r), static_cast<std::uint8_t>(c.g), static_cast<std::uint8_t>(c.b)});
+  }
+  return gfx::WritePaletteSource(PicturePath(folder, tenthou::kPaletteBitmap), palette);
 }
 
 bool WriteReview(const std::string& folder, const std::vector<tenthou::art::Picture>& pictures) {
