@@ -294,6 +294,42 @@ TEST(PokerDiceTable, BigDiceLandOnTheMarblePanel) {
   }
 }
 
+// The names and coins are written in pale gold, the panel's lines in dark brown: the rows
+// their letters occupy must be dark under the names and light under the panel text.
+TEST(PokerDiceTable, TextLandsOnAGroundItCanBeReadOn) {
+  const Pixels& table = Load(kTablePicture);
+  auto brightness = [](Rgb8 c) { return std::max({c.r, c.g, c.b}); };
+  struct Band {
+    std::string what;
+    Rect rows;  // where the letters of a 16-pixel line fall
+    bool darkGround;
+  };
+  std::vector<Band> bands;
+  for (const int player : {1, 2}) {
+    const std::string who = " of player " + std::to_string(player);
+    bands.push_back(
+        {"name" + who, {kNameAreas[player].left, kNameTextTops[player], kNameAreas[player].width, 16}, true});
+    bands.push_back({"coins" + who, {kCoinAreas[player].left + 10, kCoinTextTops[player], 122, 16}, true});
+  }
+  for (int line = 0; line < kPanelLineCount; ++line) {
+    bands.push_back(
+        {"panel line " + std::to_string(line),
+         {kMessagePanel.left + 8, kPanelFirstLineTop + kPanelLineStep * line, kMessagePanel.width - 16, 16},
+         false});
+  }
+  for (const Band& band : bands) {
+    SCOPED_TRACE(band.what);
+    int wrong = 0;
+    for (int y = band.rows.top; y < band.rows.Bottom(); ++y) {
+      for (int x = band.rows.left; x < band.rows.Right(); ++x) {
+        const int b = brightness(table.At(x, y));
+        if (band.darkGround ? b > 110 : b < 150) ++wrong;
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+}
+
 // ---- Geometry tables ---------------------------------------------------------------------------
 
 TEST(PokerDiceGeometry, ControlsAnswerWhereTheyAreDrawn) {

@@ -108,10 +108,11 @@ Canvas ComposeReview(const PictureSet& pictures) {
   };
   centredName("MERLIN", pd::kNameTextTops[1]);
   centredName("12,500", pd::kCoinTextTops[1]);
-  centredName("WIZARD", pd::kNameTextTops[2]);
+  centredName("MORGANA", pd::kNameTextTops[2]);
+  centredName("1,000,000,000", pd::kCoinTextTops[2]);
 
   const std::vector<std::string> lines = {
-      "WIZARD WON!",       "", "MAKE A BET, THEN", "CLICK AN OPTION BELOW", "", "\"PLAY\"", "",
+      "MORGANA WON!",      "", "MAKE A BET, THEN", "CLICK AN OPTION BELOW", "", "\"PLAY\"", "",
       "\"RESET PLAYERS\"", "", "\"QUIT\""};
   for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
     if (lines[i].empty()) continue;
@@ -119,7 +120,7 @@ Canvas ComposeReview(const PictureSet& pictures) {
     review.Text(font, lines[i], left, pd::kPanelFirstLineTop + pd::kPanelLineStep * i, pd::kPanelTextColour);
   }
 
-  // The wizard's dice on the table, the last still appearing; both rows of small dice.
+  // Morgana's dice on the table, the last still appearing; both rows of small dice.
   const int tableFaces[] = {0, 1, 1, 5, 5, 3};
   const int tableFrames[] = {0, 4, 4, 4, 4, 2};
   for (int die = 1; die <= pd::kDiceCount; ++die) {

@@ -260,12 +260,12 @@ void DrawMarblePanel(Canvas& room) {
 // ---- Name plaque and the board of controls -----------------------------------------------------
 
 void DrawNamePlaque(Canvas& room) {
-  const Mask plaque = RoundArea(238, 28, 162, 84, 7);
+  const Mask plaque = RoundArea(238, 28, 162, 96, 7);
   DropShadow(room, plaque, 3, 4, 5, Rgb(0, 0, 0, 0.7f));
-  room.Fill(plaque, LinearGradient({0, 28}, {0, 112}, {{0, Rgb(250, 214, 128)}, {1, Rgb(120, 80, 28)}}));
+  room.Fill(plaque, LinearGradient({0, 28}, {0, 124}, {{0, Rgb(250, 214, 128)}, {1, Rgb(120, 80, 28)}}));
   Bevel(room, plaque, 2.0f, Rgb(255, 246, 210, 0.7f), Rgb(40, 20, 0, 0.7f));
-  const Mask inner = RoundArea(242, 32, 154, 76, 5);
-  room.Fill(inner, LinearGradient({0, 32}, {0, 108}, {{0, Rgb(40, 22, 54)}, {1, Rgb(22, 12, 32)}}));
+  const Mask inner = RoundArea(242, 32, 154, 88, 5);
+  room.Fill(inner, LinearGradient({0, 32}, {0, 120}, {{0, Rgb(40, 22, 54)}, {1, Rgb(22, 12, 32)}}));
   const Noise grain(5);
   room.Fill(inner, [&](double x, double y) {
     return Rgb(120, 80, 160, static_cast<float>(0.10 * grain.Fractal(x / 9, y / 3, 3)));
@@ -276,7 +276,7 @@ void DrawNamePlaque(Canvas& room) {
 }
 
 Mask ControlBoardShape() {
-  Mask board = RoundArea(252, 118, 178, 62, 6);
+  Mask board = RoundArea(252, 121, 178, 59, 6);
   board.Unite(RoundArea(214, 146, 44, 102, 6));
   return board;
 }
@@ -284,10 +284,10 @@ Mask ControlBoardShape() {
 void DrawControlBoard(Canvas& room) {
   const Mask outer = ControlBoardShape();
   DropShadow(room, outer, 3, 4, 5, Rgb(0, 0, 0, 0.7f));
-  room.Fill(outer, LinearGradient({0, 118}, {0, 248}, {{0, Rgb(246, 206, 120)}, {1, Rgb(130, 86, 30)}}));
+  room.Fill(outer, LinearGradient({0, 121}, {0, 248}, {{0, Rgb(246, 206, 120)}, {1, Rgb(130, 86, 30)}}));
   Bevel(room, outer, 2.0f, Rgb(255, 246, 210, 0.7f), Rgb(40, 20, 0, 0.7f));
   // One velvet field over both arms, so no seam shows where they meet.
-  Mask inner = RoundArea(255, 121, 172, 56, 4);
+  Mask inner = RoundArea(255, 124, 172, 53, 4);
   inner.Unite(RoundArea(217, 149, 44, 96, 4));
   room.Fill(inner, Color(kVelvet));
   const Noise pile(12);
