@@ -36,13 +36,29 @@ namespace {
 // A pixel belongs to the die when at least half of it is covered.
 constexpr float kInsideCoverage = 0.5f;
 
+// Each die casts a short shadow down and to the right; the mask covers die and shadow, so
+// the shadow is laid on the table like the die itself.
+Mask BigDieBody() {
+  return RoundRectMask(pd::kBigDieSize, {0.5, 0.5, 38, 40}, 7);
+}
+Mask BigDieShadow() {
+  return RoundRectMask(pd::kBigDieSize, {2.2, 2.2, 37.3, 39.3}, 7);
+}
 Mask BigDieShape() {
-  return RoundRectMask(pd::kBigDieSize, {0.5, 0.5, 39, 41}, 7);
+  return BigDieBody().Unite(BigDieShadow());
 }
-// Drawn 33 x 31: the picture's last row stays outside the die.
+// Drawn 33 x 31: the picture's last row stays outside the die and its shadow.
+Mask SmallDieBody() {
+  return RoundRectMask(pd::kSmallDiePictureSize, {0.5, 0.5, 31, 29.5}, 6);
+}
+Mask SmallDieShadow() {
+  return RoundRectMask(pd::kSmallDiePictureSize, {1.7, 1.7, 31, 29.2}, 6);
+}
 Mask SmallDieShape() {
-  return RoundRectMask(pd::kSmallDiePictureSize, {0.5, 0.5, 32, 30}, 6);
+  return SmallDieBody().Unite(SmallDieShadow());
 }
+
+constexpr Color kShadow = Rgb(20, 8, 16, 0.45f);
 
 Color FaceInk(int face) {
   return face % 2 == 1 ? Rgb(164, 20, 40) : Rgb(28, 26, 84);
@@ -71,23 +87,24 @@ void BlackOutside(Canvas& picture, const Mask& shape) {
 Canvas BigDieAtRest(int face) {
   const Size size = pd::kBigDieSize;
   Canvas die(size, MarbleBehindDice());
-  const Mask shape = BigDieShape();
-  die.Fill(shape, LinearGradient({0, 0}, {40, 42}, {{0, Rgb(255, 250, 236)}, {1, Rgb(196, 178, 150)}}));
+  const Mask shape = BigDieBody();
+  die.Fill(BigDieShadow(), kShadow);
+  die.Fill(shape, LinearGradient({0, 0}, {39, 41}, {{0, Rgb(255, 250, 236)}, {1, Rgb(196, 178, 150)}}));
   // The top face catches the candlelight; the front face carries the letter.
-  const std::vector<PointF> top = {{3, 1}, {37, 1}, {34, 8}, {6, 8}};
+  const std::vector<PointF> top = {{3, 1}, {36, 1}, {33, 8}, {6, 8}};
   die.Fill(PolygonMask(size, top), Rgb(255, 255, 248, 0.55f));
-  const Mask front = RoundRectMask(size, {4.5, 8.0, 31, 31}, 5);
+  const Mask front = RoundRectMask(size, {4.5, 8.0, 30, 30}, 5);
   die.Fill(front, RadialGradient({15, 18}, 30, {{0, Rgb(255, 252, 240)}, {1, Rgb(226, 212, 186)}}));
   Engrave(die, front, 1.2f, Rgb(255, 255, 255, 0.7f), Rgb(120, 96, 60, 0.6f));
   const std::string label = pd::kFaceLabels[face];
   const Font font(FontFace::SerifBold, label.size() > 1 ? 21 : 25);
-  const Mask ink = InkCentred(size, font, label, 20, 23.5);
+  const Mask ink = InkCentred(size, font, label, 19.5, 23);
   die.Fill(Mask(ink).Shifted(1, 1), Rgb(255, 255, 255, 0.6f));
   die.Fill(ink, FaceInk(face));
   Bevel(die, shape, 2.0f, Rgb(255, 255, 255, 0.5f), Rgb(70, 50, 30, 0.55f));
   // A thin gilded edge.
   Mask rim = shape;
-  rim.Subtract(RoundRectMask(size, {1.6, 1.6, 36.8, 38.8}, 6));
+  rim.Subtract(RoundRectMask(size, {1.6, 1.6, 35.8, 37.8}, 6));
   die.Fill(rim, Rgb(150, 110, 44, 0.9f));
   return die;
 }
@@ -96,9 +113,8 @@ Canvas BigDieAtRest(int face) {
 Canvas BigDieMist() {
   const Size size = pd::kBigDieSize;
   Canvas mist(size, MarbleBehindDice());
-  const Mask shape = BigDieShape();
-  mist.Fill(shape,
-            RadialGradient({20, 21}, 26,
+  mist.Fill(BigDieBody(),
+            RadialGradient({19.5, 20.5}, 26,
                            {{0, Rgb(250, 244, 255)}, {0.7f, Rgb(214, 196, 246)}, {1, Rgb(176, 150, 226)}}));
   return mist;
 }
@@ -124,17 +140,18 @@ Canvas DrawBigDieMask() {
 Canvas DrawSmallDie(int face) {
   const Size size = pd::kSmallDiePictureSize;
   Canvas die(size, FeltBehindSmallDice());
-  const Mask shape = SmallDieShape();
+  const Mask shape = SmallDieBody();
+  die.Fill(SmallDieShadow(), kShadow);
   die.Fill(shape, RadialGradient({12, 10}, 30, {{0, Rgb(255, 252, 240)}, {1, Rgb(206, 188, 156)}}));
   Bevel(die, shape, 2.0f, Rgb(255, 255, 255, 0.6f), Rgb(80, 56, 30, 0.6f));
   const std::string label = pd::kFaceLabels[face];
   const Font font(FontFace::SerifBold, label.size() > 1 ? 17 : 20);
-  const Mask ink = InkCentred(size, font, label, 16.5, 15.5);
+  const Mask ink = InkCentred(size, font, label, 16, 15);
   die.Fill(ink, FaceInk(face));
   Mask rim = shape;
-  rim.Subtract(RoundRectMask(size, {1.5, 1.5, 30, 28}, 5));
+  rim.Subtract(RoundRectMask(size, {1.5, 1.5, 29, 27.5}, 5));
   die.Fill(rim, Rgb(150, 110, 44, 0.85f));
-  BlackOutside(die, shape);
+  BlackOutside(die, SmallDieShape());
   return die;
 }
 
