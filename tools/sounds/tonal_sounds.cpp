@@ -37,31 +37,33 @@ Samples Note(int step) {
 
 Samples Magic() {
   // Sparkles climbing a pentatonic scale over a softly trembling chord: the dice
-  // appear out of the crystal ball's glow.
+  // appear out of the crystal ball's glow. A roll lasts four frames (about half a
+  // second at the usual pace) and is stopped then, so the shimmer blooms at once
+  // and has mostly faded by that time.
   Rng rng(99);
-  const double length = 0.8;
+  const double length = 0.62;
   Samples out = Silence(length);
   static constexpr std::array<int, 5> kPentatonic{0, 2, 4, 7, 9};
-  constexpr int kSparkles = 36;
+  constexpr int kSparkles = 30;
   for (int k = 0; k < kSparkles; ++k) {
     const double progress = static_cast<double>(k) / kSparkles;
-    const double t = std::max(0.002, 0.55 * progress + rng.Range(-0.01, 0.01));
+    const double t = std::max(0.002, 0.38 * progress + rng.Range(-0.008, 0.008));
     const int index = std::clamp(static_cast<int>(progress * 10 + rng.Range(-1.5, 1.5)), 0, 11);
     const double f = Semitones(kD6, 12 * (index / 5) + kPentatonic[static_cast<std::size_t>(index % 5)]);
     const double amp = rng.Range(0.35, 0.7);
-    AddMode(out, t, f, rng.Range(0.05, 0.12), amp);
-    AddMode(out, t, f * 2.76, 0.03, amp * 0.2);
+    AddMode(out, t, f, rng.Range(0.04, 0.09), amp);
+    AddMode(out, t, f * 2.76, 0.025, amp * 0.2);
   }
   static constexpr std::array<double, 4> kGlow{587.33, 880.0, 1174.66, 1479.98};
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    const double swell = std::pow(std::sin(kPi * t / length), 2.0);
+    const double swell = std::min(1.0, t / 0.08) * std::exp(-std::max(0.0, t - 0.08) / 0.16);
     const double tremolo = 0.75 + 0.25 * std::sin(2 * kPi * 11 * t);
     double s = 0;
     for (double f : kGlow) s += std::sin(2 * kPi * f * t);
     out[i] += 0.12 * swell * tremolo * s;
   }
-  Finish(out, 0.003, 0.12);
+  Finish(out, 0.003, 0.08);
   return out;
 }
 
