@@ -246,6 +246,8 @@ Canvas DrawRoom() {
   DrawPillar(canvas, kPillarRight, false);
   DrawPillar(canvas, kPillar, true);
   DrawWindowSurround(canvas);
+  // Moonlight through the glass spills over the stone around it.
+  Glow(canvas, RectMask(canvas.GetSize(), ToRectF(kPanelRect)), 14, Rgb(180, 200, 255, 0.22f));
   DrawShelf(canvas, 54, 64, 112, 81);
   DrawShelf(canvas, 528, 58, 112, 82);
   DrawWindow(canvas);

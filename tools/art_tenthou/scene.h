@@ -16,7 +16,7 @@ namespace dakto::tenthou::art {
 inline constexpr gfx::Color kSlate = gfx::Rgb(24, 27, 33);        // score boxes and arrow sockets
 inline constexpr gfx::Color kDigitInk = gfx::Rgb(255, 206, 102);  // score digits glowing in the slate
 inline constexpr gfx::Color kLabelInk = gfx::Rgb(30, 22, 40);     // pane labels as the board shows them
-inline constexpr gfx::Color kLabelLit = gfx::Rgb(236, 112, 16);   // a touched pane's glowing letters
+inline constexpr gfx::Color kLabelLit = gfx::Rgb(222, 90, 8);     // a touched pane's glowing letters
 inline constexpr gfx::Color kNameInk = gfx::Rgb(0, 0, 0);
 
 // The room without the pane labels and the side controls: walls, floor, window glass and
