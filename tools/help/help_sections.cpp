@@ -66,9 +66,9 @@ plays the same tricks on the computer.</p>
 
 const std::string_view kTenThousandHtml = R"HTML(
 <p>Roll six dice, set aside the ones that score, and decide: roll the rest for
-more, or bank what you have before luck turns. The first to 10,000 points leads,
-but the game only ends when both players have had the same number of turns; then
-the higher total wins.</p>
+more, or bank what you have before luck turns. Race to 10,000 points: once a total
+has reached 10,000 and both players have had the same number of turns, the game is
+over and the higher total wins.</p>
 
 <h3>Scoring</h3>
 <p>The twelve panes of the window show what scores. After a roll, click a pane to
