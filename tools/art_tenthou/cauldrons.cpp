@@ -199,6 +199,9 @@ void DrawCauldrons(Canvas& canvas) {
   for (int seat = 0; seat < 2; ++seat) {
     const CauldronShape& c = kCauldrons[seat];
     const SeatPlaces& places = kSeats[seat];
+    // The brew lights the wall and floor around its cauldron.
+    canvas.Fill(EllipseMask(canvas.GetSize(), {c.cx, c.rimY - 20}, c.bellyRx * 1.6, 60).Blurred(24),
+                WithAlpha(c.brew, 0.12f));
     DrawFireGlow(canvas, c);
     DrawIron(canvas, c);
     DrawBrew(canvas, c);
