@@ -341,24 +341,19 @@ void DrawAbacus(Canvas& room) {
     const double xBottom = places[7].x + pd::kBeadSize.width / 2.0;
     room.Fill(LineMask(kRoom, {xTop, 245}, {xBottom, 325}, 2.0), Color(AbacusRodColour()));
   }
-  // The beam between the five-beads and the one-beads: it runs through the gap between
-  // places 2 and 3 of every rod, so it never shows under a bead place.
-  std::vector<PointF> beam;
-  for (int rod = pd::kRodCount; rod >= 1; --rod) {
-    const auto& places = pd::kBeadPlaces[rod];
-    beam.push_back({places[2].x + pd::kBeadSize.width / 2.0, places[2].y + pd::kBeadSize.height + 0.35});
-  }
-  for (int rod = 1; rod <= pd::kRodCount; ++rod) {
-    const auto& places = pd::kBeadPlaces[rod];
-    beam.push_back({places[3].x + pd::kBeadSize.width / 2.0, places[3].y - 0.35});
-  }
-  // Carry the two edges on to the posts.
-  const PointF leftTop = beam.front(), rightTop = beam[pd::kRodCount - 1];
-  const PointF rightBottom = beam[pd::kRodCount], leftBottom = beam.back();
-  beam.insert(beam.begin(), PointF{50, leftTop.y});
-  beam.insert(beam.begin() + pd::kRodCount + 1, PointF{144, rightTop.y});
-  beam.insert(beam.begin() + pd::kRodCount + 2, PointF{144, rightBottom.y});
-  beam.push_back({50, leftBottom.y});
+  // The beam between the five-beads and the one-beads: a straight bar whose top runs just
+  // under place 2 of the outer rods; the gaps between places 2 and 3 leave it room on
+  // every rod, so it never shows under a bead place.
+  const auto& leftRod = pd::kBeadPlaces[pd::kRodCount];
+  const auto& rightRod = pd::kBeadPlaces[1];
+  const double half = pd::kBeadSize.width / 2.0;
+  const PointF from{leftRod[2].x + half, leftRod[2].y + pd::kBeadSize.height + 0.4};
+  const PointF to{rightRod[2].x + half, rightRod[2].y + pd::kBeadSize.height + 0.4};
+  const double slope = (to.y - from.y) / (to.x - from.x);
+  auto topAt = [&](double x) { return from.y + slope * (x - from.x); };
+  const double thickness = 3.2;
+  const std::vector<PointF> beam = {
+      {50, topAt(50)}, {144, topAt(144)}, {144, topAt(144) + thickness}, {50, topAt(50) + thickness}};
   const Mask beamMask = PolygonMask(kRoom, beam);
   room.Fill(beamMask,
             LinearGradient({0, 266}, {0, 276},
