@@ -269,7 +269,7 @@ const std::string_view kMusicHtml = R"HTML(
 the note control to switch it off and on, and the music-file control to pick any
 other MIDI file. If the music file cannot be found, you are asked whether to look
 for it; otherwise the music is switched off.</p>
-<p>The sound effects &mdash; dice, lids, beads, coins, the Gremlin's laugh &mdash;
+<p>The sound effects &mdash; dice, lids, beads, the Gremlin's laugh, the cheering crowd &mdash;
 have their own switch, the speaker control.</p>
 )HTML";
 
