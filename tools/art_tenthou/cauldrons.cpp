@@ -196,12 +196,15 @@ void DrawNamePlate(Canvas& canvas, Rect plate) {
 }  // namespace
 
 void DrawCauldrons(Canvas& canvas) {
+  // Each brew lights the wall and floor around its cauldron; both lights go down before
+  // either cauldron, so neither tints the other's slate boxes.
+  for (const CauldronShape& c : kCauldrons) {
+    canvas.Fill(EllipseMask(canvas.GetSize(), {c.cx, c.rimY - 20}, c.bellyRx * 1.6, 60).Blurred(24),
+                WithAlpha(c.brew, 0.12f));
+  }
   for (int seat = 0; seat < 2; ++seat) {
     const CauldronShape& c = kCauldrons[seat];
     const SeatPlaces& places = kSeats[seat];
-    // The brew lights the wall and floor around its cauldron.
-    canvas.Fill(EllipseMask(canvas.GetSize(), {c.cx, c.rimY - 20}, c.bellyRx * 1.6, 60).Blurred(24),
-                WithAlpha(c.brew, 0.12f));
     DrawFireGlow(canvas, c);
     DrawIron(canvas, c);
     DrawBrew(canvas, c);
