@@ -199,6 +199,16 @@ void DrawCrystalBall(Canvas& room) {
     return Rgb(214, 184, 255, static_cast<float>(std::clamp(glow, 0.0, 0.8)));
   });
   room.Fill(Oval(cx + 2, cy + 8, 20, 16).Blurred(8), Rgb(150, 220, 255, 0.35f));
+  // Sparks of magic caught in the mist.
+  Rng sparks(99);
+  for (int i = 0; i < 14; ++i) {
+    const double angle = sparks.Uniform(0, 2 * std::numbers::pi),
+                 distance = r * 0.75 * std::sqrt(sparks.Uniform());
+    const double x = cx + distance * std::cos(angle), y = cy + distance * std::sin(angle);
+    const double size = sparks.Uniform(0.5, 1.2);
+    room.Fill(Oval(x, y, size * 2.5, size * 2.5).Blurred(1.5f), Rgb(220, 200, 255, 0.5f));
+    room.Fill(Oval(x, y, size, size), Rgb(255, 250, 255, 0.9f));
+  }
   // Rim light, the window's highlight and a dark edge.
   room.Fill(
       RingMask(kRoom, {cx, cy}, r - 2, r - 2, 3).Intersect(Oval(cx + 20, cy + 26, 48, 44)).Blurred(1.2f),
