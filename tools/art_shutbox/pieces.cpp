@@ -1,0 +1,214 @@
+#include "tools/art_shutbox/pieces.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "games/shutbox/shutbox_geometry.h"
+#include "tools/art_shutbox/dice.h"
+#include "tools/art_shutbox/materials.h"
+
+namespace dakto::art {
+
+using gfx::Canvas;
+using gfx::Mask;
+using gfx::PointF;
+using gfx::RectF;
+using gfx::ToRectF;
+namespace sb = shutbox;
+
+namespace {
+
+void DrawTurnArrow(Canvas& c, Rect at) {
+  const double x = at.left, y = at.top;
+  const PointF arrow[] = {{x + 1, y + 3},    {x + 12, y + 3}, {x + 12, y + 0.2}, {x + 21.5, y + 5},
+                          {x + 12, y + 9.8}, {x + 12, y + 7}, {x + 1, y + 7}};
+  const Mask m = gfx::PolygonMask(c.GetSize(), arrow);
+  c.Fill(m, BrassPaint(ToRectF(at)));
+  gfx::Bevel(c, m, 1.5, Rgb(255, 250, 220, 0.8f), Rgb(60, 36, 8, 0.6f));
+}
+
+// ---- the Gremlin --------------------------------------------------------------------------
+
+Mask FlameMask(Size s, PointF base, double width, double height, double lean) {
+  return gfx::ShapeMask(s, {base.x - width, base.y - height - 2, width * 2 + std::fabs(lean) * 2, height + 4},
+                        [=](double x, double y) {
+                          const double t = (base.y - y) / height;  // 0 at the base, 1 at the tip
+                          if (t < -0.15 || t > 1) return false;
+                          const double centre = base.x + lean * t * t;
+                          const double half =
+                              width *
+                              (t < 0 ? std::sqrt(1 - (t / 0.15) * (t / 0.15))
+                                     : std::pow(1 - t, 0.8) * (1 + 0.6 * std::sin(t * std::numbers::pi)));
+                          return std::fabs(x - centre) <= half * 0.7;
+                        });
+}
+
+// Where the pupils look: towards the middle of box k, high above the fire.
+PointF GazeTowards(int k, PointF eye) {
+  const Rect box = sb::BoxRect(k);
+  const PointF target{box.left + box.width / 2.0, box.top + box.height / 2.0};
+  const double dx = target.x - eye.x, dy = target.y - eye.y;
+  const double len = std::hypot(dx, dy);
+  return {dx / len, dy / len};
+}
+
+void DrawEye(Canvas& c, Point at, int k) {
+  const double w = sb::kEyeSize.width, h = sb::kEyeSize.height;
+  const PointF centre{at.x + w / 2, at.y + h / 2};
+  const Mask white = gfx::EllipseMask(c.GetSize(), centre, w / 2 - 1, h / 2 - 1.5);
+  gfx::Glow(c, white, 3, Rgb(255, 230, 120, 0.6f));
+  c.Fill(white, gfx::RadialGradient(centre, w / 2, {{0.0f, Rgb(255, 255, 210)}, {1.0f, Rgb(255, 200, 90)}}));
+  const PointF gaze = GazeTowards(k, centre);
+  const PointF pupil{centre.x + gaze.x * (w / 2 - 4.2), centre.y + gaze.y * (h / 2 - 3.6)};
+  Mask iris = gfx::EllipseMask(c.GetSize(), pupil, 2.9, 3.3);
+  iris.Intersect(white);
+  c.Fill(iris, Rgb(30, 8, 4));
+  c.Fill(gfx::EllipseMask(c.GetSize(), {pupil.x - 1, pupil.y - 1.2}, 0.8, 0.8), Rgb(255, 255, 255, 0.8f));
+}
+
+// Dice in the air leave a faint trail behind them.
+void DrawFlyingDie(Canvas& c, const DieShape& die, PointF velocity, int face) {
+  DrawDieShadow(c, die, {9, 16}, 7, 0.35f);
+  for (const double back : {0.6, 0.3}) {
+    DieShape ghost = die;
+    ghost.centre = {die.centre.x - velocity.x * back, die.centre.y - velocity.y * back};
+    Canvas layer(c.GetSize());
+    DrawDie(layer, ghost);
+    c.Draw(layer, 0, 0, static_cast<float>(0.35 - back * 0.3));
+  }
+  DrawDie(c, die);
+  DrawFacePips(c, die, face);
+}
+
+struct Flight {
+  int picture;
+  Rect rect;
+  PointF centre;
+  double size;
+  double turn;
+  PointF depth;
+  PointF velocity;
+  int face;
+};
+
+}  // namespace
+
+Canvas DrawGremlin(const Canvas& board, int k) {
+  Canvas c = board;
+  const Rect g = sb::kGremlin.rect;
+  const Size s = c.GetSize();
+  Mask all = FlameMask(s, {g.left + 36.5, g.top + 33.0}, 26, 31, 0);
+  gfx::Glow(c, all, 6, Rgb(255, 140, 40, 0.55f));
+  const struct {
+    double dx, width, height, lean;
+  } tongues[] = {{-20, 8, 19, -5}, {-9, 12, 29, 3}, {3, 15, 33, -2}, {15, 11, 27, 5}, {23, 7, 17, 4}};
+  for (const auto& t : tongues) {
+    const Mask flame = FlameMask(s, {g.left + 36.5 + t.dx, g.top + 34.0}, t.width, t.height, t.lean);
+    c.Fill(flame,
+           gfx::LinearGradient(
+               {0, g.top + 34.0}, {0, g.top + 34.0 - t.height},
+               {{0.0f, Rgb(255, 220, 90)}, {0.5f, Rgb(250, 130, 30)}, {1.0f, Rgb(200, 50, 20, 0.85f)}}));
+  }
+  const Mask core = FlameMask(s, {g.left + 36.5, g.top + 34.0}, 14, 16, 0);
+  c.Fill(core, Rgb(255, 246, 190, 0.75f));
+  if (k > 0) {
+    DrawEye(c, sb::kLeftEye, k);
+    DrawEye(c, sb::kRightEye, k);
+  }
+  return c;
+}
+
+void AddTurnArrow(const Canvas& board, PictureSet& out) {
+  Canvas c = board;
+  DrawTurnArrow(c, sb::kTurnArrow1);
+  out[sb::kTurnArrowPicture] = c.Crop(sb::kTurnArrow1);
+}
+
+void AddDicePictures(const Canvas& board, PictureSet& out) {
+  using sb::PipSet;
+  const DieShape rest1 = TableDie(PipSet::Rest, 1), rest2 = TableDie(PipSet::Rest, 2);
+  const DieShape landed1 = TableDie(PipSet::Landed, 1), landed2 = TableDie(PipSet::Landed, 2);
+  auto still = [&board](std::initializer_list<DieShape> dice, PointF shadow, const sb::PlacedPicture& place) {
+    Canvas c = board;
+    for (const DieShape& die : dice) DrawDieShadow(c, die, shadow, 4, 0.55f);
+    for (const DieShape& die : dice) DrawDie(c, die);
+    return c.Crop(place.rect);
+  };
+  out[sb::kPairAtRest.picture] = still({rest1, rest2}, {2, 3}, sb::kPairAtRest);
+  out[sb::kSingleAtRest.picture] = still({rest2}, {2, 3}, sb::kSingleAtRest);
+  out[sb::kPairLanded.picture] = still({landed1, landed2}, {3, 4}, sb::kPairLanded);
+  out[sb::kSingleLanded.picture] = still({landed2}, {3, 4}, sb::kSingleLanded);
+
+  // In the air the program draws no pips, so these dice carry their own.
+  const Flight pairs[][2] = {
+      {{5, sb::kPairFlight1.rect, {428, 262}, 30, 0.5, {-4, 9}, {-24, 10}, 5},
+       {5, sb::kPairFlight1.rect, {458, 352}, 30, -0.35, {5, 9}, {-24, 6}, 3}},
+      {{6, sb::kPairFlight2.rect, {528, 222}, 32, 0.95, {6, 8}, {-30, 14}, 2},
+       {6, sb::kPairFlight2.rect, {580, 322}, 32, 0.2, {-5, 9}, {-30, -4}, 6}},
+  };
+  for (const auto& pair : pairs) {
+    Canvas c = board;
+    for (const Flight& f : pair)
+      DrawFlyingDie(c, FlyingDie(f.centre, f.size, f.turn, f.depth), f.velocity, f.face);
+    out[pair[0].picture] = c.Crop(pair[0].rect);
+  }
+  const Flight singles[] = {
+      {61, sb::kSingleFlight1.rect, {452, 346}, 30, 0.6, {-4, 9}, {-26, 12}, 4},
+      {62, sb::kSingleFlight2.rect, {579, 366}, 32, -0.4, {5, 8}, {-26, -6}, 2},
+  };
+  for (const Flight& f : singles) {
+    Canvas c = board;
+    DrawFlyingDie(c, FlyingDie(f.centre, f.size, f.turn, f.depth), f.velocity, f.face);
+    out[f.picture] = c.Crop(f.rect);
+  }
+}
+
+void AddGlyphs(PictureSet& out) {
+  const gfx::Font font(gfx::FontFace::SerifBold, 20);
+  const int baseline = 15;
+  for (const sb::Glyph& glyph : sb::kGlyphs) {
+    Canvas c(glyph.advance, sb::kGlyphHeight, kPanel);
+    const std::string text(1, glyph.ch);
+    const int x = (glyph.advance - font.Width(text)) / 2;
+    const Mask ink = font.Render(c.GetSize(), text, x, baseline - font.Ascent());
+    c.Fill(ink.Shifted(1, 1), Rgb(0, 0, 0, 0.6f));
+    c.Fill(ink, gfx::LinearGradient({0, 2}, {0, 16}, {{0.0f, Rgb(255, 240, 196)}, {1.0f, kGlyphInk}}));
+    out[glyph.picture] = c;
+  }
+}
+
+void AddGremlin(const Canvas& board, PictureSet& out) {
+  out[sb::kGremlinPicture] = DrawGremlin(board, 0).Crop(sb::kGremlin.rect);
+  for (int k = 1; k <= sb::kBoxCount; ++k) {
+    const Canvas eyes = DrawGremlin(board, k);
+    out[sb::LeftEyePicture(k)] =
+        eyes.Crop({sb::kLeftEye.x, sb::kLeftEye.y, sb::kEyeSize.width, sb::kEyeSize.height});
+    out[sb::RightEyePicture(k)] =
+        eyes.Crop({sb::kRightEye.x, sb::kRightEye.y, sb::kEyeSize.width, sb::kEyeSize.height});
+  }
+}
+
+void AddTile(PictureSet& out) {
+  Canvas tile(sb::kTileSize.width, sb::kTileSize.height);
+  tile.FillAll(gfx::WoodPaint({.light = Rgb(96, 58, 32),
+                               .dark = Rgb(60, 34, 18),
+                               .ringSpacing = 8,
+                               .grainLength = 56,
+                               .seed = 71,
+                               .periodX = 56,
+                               .periodY = 32}));
+  // Plank joints: one along the tile's top edge, so stacked tiles show planks of 32.
+  tile.FillRect({0, 0, 56, 1}, Rgb(30, 16, 8, 0.8f));
+  tile.FillRect({0, 1, 56, 1}, Rgb(140, 96, 60, 0.4f));
+  out[sb::kTilePicture] = tile;
+}
+
+const Canvas* GlyphPicture(const PictureSet& pictures, char ch) {
+  const sb::Glyph* glyph = sb::GlyphFor(ch);
+  if (glyph == nullptr) return nullptr;
+  const auto it = pictures.find(glyph->picture);
+  return it == pictures.end() ? nullptr : &it->second;
+}
+
+}  // namespace dakto::art
