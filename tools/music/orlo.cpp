@@ -123,6 +123,7 @@ std::vector<std::uint8_t> ComposeOrlo(std::string& error) {
     track.Control(0, v.channel, 10, v.pan);
     track.Control(0, v.channel, 91, v.reverb);
     track.Control(0, v.channel, 93, 20);
+    track.Control(0, v.channel, 11, 127);  // full expression again at every restart
   }
   auto trackOf = [&tracks](Channel c) -> MidiTrack& { return tracks[static_cast<std::size_t>(c) + 1]; };
 
@@ -145,9 +146,17 @@ std::vector<std::uint8_t> ComposeOrlo(std::string& error) {
       if (section.sparkles) Sparkles(trackOf(kCelesta), bar, keys);
     }
   }
-  // Silence whatever still rings (a harp string fades for many seconds), so a
-  // player that waits for the last sound reports the end with the last beat.
-  for (const Voice& v : kVoices) trackOf(v.channel).Control(bar, v.channel, 120, 0);
+  // The last beat is a breath: the expression of every instrument falls to nothing
+  // over it, and then whatever still rings (a harp string fades for many seconds)
+  // is silenced, so a player that waits for the last sound reports the end at once.
+  constexpr int kFadeSteps = 8;
+  for (const Voice& v : kVoices) {
+    for (int step = 1; step <= kFadeSteps; ++step) {
+      const int tick = bar - kTicksPerQuarter + step * kTicksPerQuarter / kFadeSteps;
+      trackOf(v.channel).Control(tick, v.channel, 11, 127 * (kFadeSteps - step) / kFadeSteps);
+    }
+    trackOf(v.channel).Control(bar, v.channel, 120, 0);
+  }
   return EncodeMidiFile(tracks, bar);
 }
 
