@@ -29,33 +29,41 @@ constexpr std::array<Voice, 5> kVoices{{{kHarp, "Harp", 46, 92, 50, 70},
 
 struct Section {
   const char* chords;  // one per bar
-  const char* melody;
-  Channel melodyVoice;
-  bool strings, cello, sparkles, finalRoll;
+  const char* melody = "";
+  Channel melodyVoice = kRecorder;
+  bool climb = false;  // the harp climbs higher instead of rippling up and down
+  bool strings = false;
+  bool cello = false;
+  bool sparkles = false;   // celesta figures above the tune
+  bool finalRoll = false;  // the last bar rolls the chord and breathes out
 };
+
+constexpr const char* kTheme =
+    "D5:h A4:q | D5:q E5:q F5:q | G5:h F5:e E5:e | D5:h. | A5:h G5:q | F5:q E5:q D5:q |"
+    " C5:q D5:q E5:q | A4:h. |";
+constexpr const char* kAnswer =
+    "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
+    " E5:q. F5:e E5:q | D5:h. |";
+constexpr const char* kTower =
+    "F5:q G5:q A5:q | C6:h A5:q | G5:q F5:q E5:q | D5:h. | F5:q G5:q A5:q | B5:h G5:q |"
+    " A5:q. G5:e F5:e E5:e | A5:h. |";
+constexpr const char* kHome = "F5:q E5:q D5:q | C5:q D5:q E5:q | D5:h. | ~:h r:q |";
 
 // The theme is asked, answered, wanders up into the tower on the celesta, comes
 // home with the whole band and settles on D, from where the loop starts again
 // with the harp alone, so the join is as smooth as any bar of the piece.
 const std::array<Section, 6> kSections{{
-    {"Dm Dm", "", kRecorder, false, false, false, false},
-    {"Dm Dm C Dm F Dm C Am",
-     "D5:h A4:q | D5:q E5:q F5:q | G5:h F5:e E5:e | D5:h. | A5:h G5:q | F5:q E5:q D5:q |"
-     " C5:q D5:q E5:q | A4:h. |",
-     kRecorder, false, false, false, false},
-    {"Dm Dm G Dm C Dm Am Dm",
-     "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
-     " E5:q. F5:e E5:q | D5:h. |",
-     kRecorder, true, false, false, false},
-    {"F F C G Dm G Am Am",
-     "F5:q G5:q A5:q | C6:h A5:q | G5:q F5:q E5:q | D5:h. | F5:q G5:q A5:q | B5:h G5:q |"
-     " A5:q. G5:e F5:e E5:e | A5:h. |",
-     kCelesta, true, true, false, false},
-    {"Dm Dm G Dm C Dm Am Dm",
-     "D5:h A4:q | D5:q E5:q F5:q | G5:h B5:q | A5:h. | C6:q B5:e A5:e G5:q | F5:q E5:q D5:q |"
-     " E5:q. F5:e E5:q | D5:h. |",
-     kRecorder, true, true, true, false},
-    {"Dm C Dm Dm", "F5:q E5:q D5:q | C5:q D5:q E5:q | D5:h. | ~:h r:q |", kRecorder, true, true, false, true},
+    {.chords = "Dm Dm"},
+    {.chords = "Dm Dm C Dm F Dm C Am", .melody = kTheme},
+    {.chords = "Dm Dm G Dm C Dm Am Dm", .melody = kAnswer, .strings = true},
+    {.chords = "F F C G Dm G Am Am",
+     .melody = kTower,
+     .melodyVoice = kCelesta,
+     .climb = true,
+     .strings = true,
+     .cello = true},
+    {.chords = "Dm Dm G Dm C Dm Am Dm", .melody = kAnswer, .strings = true, .cello = true, .sparkles = true},
+    {.chords = "Dm C Dm Dm", .melody = kHome, .strings = true, .cello = true, .finalRoll = true},
 }};
 
 struct ChordKeys {
@@ -67,9 +75,17 @@ ChordKeys Keys(const Chord& chord) {
   return {low, chord.minor ? 3 : 4, 7};
 }
 
-void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool finalRoll) {
-  const std::array<int, 6> pattern{
+// A small, fixed unevenness of touch, so that no two bars are played alike.
+int Lilt(int bar, int note) {
+  return (bar / kBar * 5 + note * 3) % 7 - 3;
+}
+
+void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool climb, bool finalRoll) {
+  const std::array<int, 6> ripple{
       k.low, k.low + k.fifth, k.low + 12, k.low + 12 + k.third, k.low + 12 + k.fifth, k.low + 12 + k.third};
+  const std::array<int, 6> climbing{
+      k.low, k.low + 12, k.low + 12 + k.fifth, k.low + 24 + k.third, k.low + 24, k.low + 12 + k.fifth};
+  const auto& pattern = climb ? climbing : ripple;
   static constexpr std::array<int, 6> kVelocity{64, 48, 54, 50, 52, 46};
   const int strings = finalRoll ? 4 : 6;  // the roll: four strings in the first two beats
   for (int i = 0; i < strings; ++i) {
@@ -78,7 +94,7 @@ void Harp(MidiTrack& track, int bar, const ChordKeys& k, bool finalRoll) {
     // before the end, so that it dies away before the tune starts again.
     const int length = finalRoll ? kBar - kTicksPerQuarter - i * kEighth : 2 * kEighth;
     track.Note(start, length, kHarp, pattern[static_cast<std::size_t>(i)],
-               kVelocity[static_cast<std::size_t>(i)]);
+               kVelocity[static_cast<std::size_t>(i)] + Lilt(bar, i));
   }
 }
 
@@ -105,7 +121,7 @@ void Melody(MidiTrack& track, const std::vector<ScoreNote>& notes, Channel chann
   const int base = channel == kCelesta ? 72 : 78;
   for (const ScoreNote& n : notes) {
     const int accent = n.tick % kBar == 0 ? 6 : 0;  // a lift on the first beat of each bar
-    track.Note(n.tick, n.length, channel, n.key, base + accent);
+    track.Note(n.tick, n.length, channel, n.key, base + accent + Lilt(n.tick, n.key));
   }
 }
 
@@ -140,7 +156,7 @@ std::vector<std::uint8_t> ComposeOrlo(std::string& error) {
       const ChordKeys keys = Keys(chords[i]);
       const bool last = section.finalRoll && i + 1 == chords.size();
       const int held = last ? kBar - kTicksPerQuarter : kBar;
-      Harp(trackOf(kHarp), bar, keys, last);
+      Harp(trackOf(kHarp), bar, keys, section.climb, last);
       if (section.strings) Strings(trackOf(kStrings), bar, held, keys);
       if (section.cello) Cello(trackOf(kCello), bar, held, keys);
       if (section.sparkles) Sparkles(trackOf(kCelesta), bar, keys);
