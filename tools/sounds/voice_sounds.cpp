@@ -60,11 +60,12 @@ Samples OhNo() {
   // whose pitch sinks in dismay.
   using namespace vowels;
   const Vowel ohGlide{{420, 780, 2500, 3400}};
+  // A breathy onset, clear vowels, and a sigh of breath as the voice fades.
   const std::vector<VoiceKey> keys{
-      {0.00, 225, 0.0, kOh, 0.0},     {0.03, 232, 0.9, kOh, 0.6},  {0.14, 252, 1.0, kOh, 0.3},
-      {0.28, 228, 0.9, ohGlide, 0.2}, {0.33, 215, 0.45, kN, 0.1},  {0.40, 210, 0.45, kN, 0.1},
-      {0.44, 222, 1.0, kOh, 0.2},     {0.60, 205, 0.95, kOh, 0.2}, {0.86, 165, 0.6, kOo, 0.3},
-      {1.00, 145, 0.0, kOo, 0.2},     {1.05, 140, 0.0, kOo, 0.0}};
+      {0.00, 225, 0.0, kOh, 0.0},  {0.03, 232, 0.9, kOh, 0.5},      {0.10, 248, 1.0, kOh, 0.08},
+      {0.14, 252, 1.0, kOh, 0.06}, {0.28, 228, 0.9, ohGlide, 0.06}, {0.33, 215, 0.45, kN, 0.03},
+      {0.40, 210, 0.45, kN, 0.03}, {0.44, 222, 1.0, kOh, 0.06},     {0.60, 205, 0.95, kOh, 0.06},
+      {0.86, 165, 0.6, kOo, 0.15}, {1.00, 145, 0.0, kOo, 0.2},      {1.05, 140, 0.0, kOo, 0.0}};
   VoiceStyle style;
   style.vibratoDepth = 0.008;
   style.jitter = 0.006;
