@@ -251,6 +251,32 @@ void DrawTitle(Canvas& c) {
                   Rgb(0, 0, 0, 0.8f));
 }
 
+// A tall candle in a brass holder, lighting the wall at the right.
+void DrawCandle(Canvas& c) {
+  const double cx = 515, top = 192, dish = 279;  // the holder stands on the tip frame
+  c.Fill(Mask(kSize, 1.0f),
+         gfx::RadialGradient({cx, top - 14}, 150,
+                             {{0.0f, Rgb(255, 190, 100, 0.35f)}, {1.0f, Rgb(0, 0, 0, 0.0f)}}));
+  const Mask holder = gfx::EllipseMask(kSize, {cx, dish}, 24, 6);
+  gfx::DropShadow(c, holder, 3, 4, 5, Rgb(0, 0, 0, 0.6f));
+  c.Fill(holder, GoldPaint({cx - 24, dish - 6, 48, 12}));
+  gfx::Bevel(c, holder, 2, Rgb(255, 255, 220, 0.7f), Rgb(60, 30, 0, 0.6f));
+  const RectF wax{cx - 8, top, 16, dish - top - 2};
+  const Mask candle = gfx::RoundRectMask(kSize, wax, 3);
+  c.Fill(candle, gfx::LinearGradient(
+                     {wax.x, 0}, {wax.x + wax.w, 0},
+                     {{0.0f, Rgb(255, 246, 222)}, {0.6f, Rgb(236, 218, 180)}, {1.0f, Rgb(170, 146, 110)}}));
+  const PointF drip[] = {
+      {cx - 8, top + 2}, {cx - 3, top + 2}, {cx - 4, top + 20}, {cx - 6.5, top + 22}, {cx - 8, top + 16}};
+  c.Fill(gfx::PolygonMask(kSize, drip), Rgb(255, 250, 236, 0.8f));
+  c.Fill(gfx::LineMask(kSize, {cx, top}, {cx + 0.5, top - 5}, 1.4), Rgb(40, 30, 20));
+  const Mask outerFlame = gfx::EllipseMask(kSize, {cx + 0.5, top - 13}, 5.5, 11);
+  gfx::Glow(c, outerFlame, 16, Rgb(255, 180, 70, 0.8f));
+  c.Fill(outerFlame, gfx::LinearGradient({0, top - 24}, {0, top - 2},
+                                         {{0.0f, Rgb(255, 150, 40, 0.9f)}, {1.0f, Rgb(255, 230, 140)}}));
+  c.Fill(gfx::EllipseMask(kSize, {cx + 0.5, top - 9}, 2.6, 5.5), Rgb(255, 255, 230));
+}
+
 // A wooden sign hanging from two brass chains, with gilt letters.
 void DrawSign(Canvas& c, Rect spot, const std::string& text, const gfx::Font& font, bool chains = true) {
   const RectF r = ToRectF(spot);
@@ -301,6 +327,7 @@ Canvas DrawFront() {
   DrawTenThouScene(c, DrawFrame(c, SpotRect(FrontAction::TenThou), "10,000", labelFont));
   DrawPokerScene(c, DrawFrame(c, SpotRect(FrontAction::PokerDice), "Poker Dice", labelFont));
   DrawShutBoxScene(c, DrawFrame(c, SpotRect(FrontAction::ShutTheBox), "Shut The Box", labelFont));
+  DrawCandle(c);
   DrawTitle(c);
   const gfx::Font signFont(gfx::FontFace::SerifBold, 19);
   DrawSign(c, SpotRect(FrontAction::HelpContents), "Help", signFont);

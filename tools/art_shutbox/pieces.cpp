@@ -142,10 +142,10 @@ void AddDicePictures(const Canvas& board, PictureSet& out) {
 
   // In the air the program draws no pips, so these dice carry their own.
   const Flight pairs[][2] = {
-      {{5, sb::kPairFlight1.rect, {428, 262}, 30, 0.5, {-4, 9}, {-24, 10}, 5},
-       {5, sb::kPairFlight1.rect, {458, 352}, 30, -0.35, {5, 9}, {-24, 6}, 3}},
-      {{6, sb::kPairFlight2.rect, {528, 222}, 32, 0.95, {6, 8}, {-30, 14}, 2},
-       {6, sb::kPairFlight2.rect, {580, 322}, 32, 0.2, {-5, 9}, {-30, -4}, 6}},
+      {{5, sb::kPairFlight1.rect, {428, 262}, 30, 0.5, {-4, 9}, {26, -8}, 5},
+       {5, sb::kPairFlight1.rect, {458, 352}, 30, -0.35, {5, 9}, {26, -4}, 3}},
+      {{6, sb::kPairFlight2.rect, {528, 222}, 32, 0.95, {6, 8}, {28, 8}, 2},
+       {6, sb::kPairFlight2.rect, {580, 322}, 32, 0.2, {-5, 9}, {24, 10}, 6}},
   };
   for (const auto& pair : pairs) {
     Canvas c = board;
@@ -154,8 +154,8 @@ void AddDicePictures(const Canvas& board, PictureSet& out) {
     out[pair[0].picture] = c.Crop(pair[0].rect);
   }
   const Flight singles[] = {
-      {61, sb::kSingleFlight1.rect, {452, 346}, 30, 0.6, {-4, 9}, {-26, 12}, 4},
-      {62, sb::kSingleFlight2.rect, {579, 366}, 32, -0.4, {5, 8}, {-26, -6}, 2},
+      {61, sb::kSingleFlight1.rect, {452, 346}, 30, 0.6, {-4, 9}, {26, -6}, 4},
+      {62, sb::kSingleFlight2.rect, {579, 366}, 32, -0.4, {5, 8}, {22, 8}, 2},
   };
   for (const Flight& f : singles) {
     Canvas c = board;

@@ -149,6 +149,19 @@ Canvas FrontWithTip(std::string_view line1, std::string_view line2, std::string_
   return screen;
 }
 
+// A window larger than the play area: tiles from the client's corner, the board centred.
+Canvas InAWindow(const ShutBoxArt& art) {
+  const Size client{760, 520};
+  Canvas screen(client.width, client.height, gfx::Rgb(0, 0, 0));
+  const Canvas& tile = Picture(art, sb::kTilePicture);
+  for (int y = 0; y < client.height; y += tile.Height()) {
+    for (int x = 0; x < client.width; x += tile.Width()) screen.Blit(tile, x, y);
+  }
+  screen.Blit(GameInProgress(art), (client.width - sb::kBoardSize.width) / 2,
+              (client.height - sb::kBoardSize.height) / 2);
+  return screen;
+}
+
 bool Write(const std::string& folder, const std::string& name, const Canvas& picture) {
   return gfx::WriteBmp24(folder + "/" + name + ".bmp", picture);
 }
@@ -167,6 +180,7 @@ bool WriteReviewScreens(const std::string& folder) {
   ok = Write(folder, "review_shutbox_throw", ThrowInFlight(art)) && ok;
   ok = Write(folder, "review_shutbox_winner", OneDieAndWinner(art)) && ok;
   ok = Write(folder, "review_shutbox_faces", AllFaces(art)) && ok;
+  ok = Write(folder, "review_shutbox_window", InAWindow(art)) && ok;
   Canvas icon(64, 64, gfx::Rgb(200, 200, 200));
   icon.Draw(DrawIcon(), 0, 0);
   ok = Write(folder, "review_icon", icon) && ok;
