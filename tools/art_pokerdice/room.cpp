@@ -409,15 +409,16 @@ void DrawFlame(Canvas& room, double cx, double baseY, double h, double r, const 
   room.Fill(clipped(Oval(cx, baseY - 1.5, r * 0.45, 2.0)), Rgb(90, 120, 255, 0.7f));
 }
 
+// A candle on its brass dish; the dish stays within the candle's click area.
 void DrawCandle(Canvas& room, double cx, double bodyTop, double bodyBottom, double halfWidth,
-                const char* label, int labelSize, double letterStep) {
+                double dishHalfWidth, const char* label, int labelSize, double letterStep) {
   // The brass dish.
-  const Mask dish = Oval(cx, bodyBottom + 3, halfWidth + 12, 7);
+  const Mask dish = Oval(cx, bodyBottom + 3, dishHalfWidth, 6);
   DropShadow(room, dish, 3, 3, 4, Rgb(0, 0, 0, 0.7f));
-  room.Fill(dish, LinearGradient({cx - halfWidth - 12, 0}, {cx + halfWidth + 12, 0},
+  room.Fill(dish, LinearGradient({cx - dishHalfWidth, 0}, {cx + dishHalfWidth, 0},
                                  {{0, Rgb(110, 70, 24)}, {0.35f, Rgb(255, 220, 140)}, {1, Rgb(90, 56, 18)}}));
   Bevel(room, dish, 1.5f, Rgb(255, 246, 210, 0.6f), Rgb(40, 20, 0, 0.6f));
-  room.Fill(Oval(cx, bodyBottom + 1, halfWidth + 5, 3.5), Rgb(80, 50, 16, 0.8f));
+  room.Fill(Oval(cx, bodyBottom + 1, halfWidth + 2, 3), Rgb(80, 50, 16, 0.8f));
 
   // The wax: a cylinder lit from the left, a soft top with drips.
   Mask wax = RectArea(cx - halfWidth, bodyTop, 2 * halfWidth, bodyBottom - bodyTop);
@@ -494,8 +495,8 @@ Canvas DrawRoomBase() {
   // Candlelight pools on the desk.
   room.Fill(Oval(318, 400, 90, 26).Blurred(10), Rgb(255, 170, 80, 0.22f));
   DrawCoins(room);
-  DrawCandle(room, 295, 292, 398, 12, "PASS", 12, 24);
-  DrawCandle(room, 347.5, 274, 342, 10, "ROLL", 11, 15);
+  DrawCandle(room, 295, 292, 398, 12, (pd::kPassCandle.x2 - pd::kPassCandle.x1) / 2.0, "PASS", 12, 24);
+  DrawCandle(room, 347.5, 274, 342, 10, (pd::kRollCandle.x2 - pd::kRollCandle.x1) / 2.0 - 1, "ROLL", 11, 15);
   DrawFlame(room, 295, 290, 34, 5.2, RectArea(0, 0, kRoom.width, kRoom.height), true);
   room.Flatten(Rgb(0, 0, 0));
   return room;
