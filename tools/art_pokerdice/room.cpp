@@ -269,6 +269,17 @@ void DrawMarblePanel(Canvas& room) {
 
 // ---- Name plaque and the board of controls -----------------------------------------------------
 
+// The game's name in gilt letters on the panelling above the plaque.
+void DrawTitle(Canvas& room) {
+  const Font font(FontFace::SerifBoldItalic, 20);
+  const Mask title = InkCentred(kRoom, font, "Poker Dice", 319, 14);
+  room.Fill(Mask(title).Shifted(1, 2).Blurred(1.2f), Rgb(0, 0, 0, 0.8f));
+  room.Fill(title,
+            LinearGradient({0, 6}, {0, 22},
+                           {{0, Rgb(255, 240, 180)}, {0.5f, Rgb(226, 176, 80)}, {1, Rgb(140, 90, 30)}}));
+  Bevel(room, title, 1.0f, Rgb(255, 255, 230, 0.5f), Rgb(60, 30, 0, 0.5f));
+}
+
 void DrawNamePlaque(Canvas& room) {
   const Mask plaque = RoundArea(238, 28, 162, 96, 7);
   DropShadow(room, plaque, 3, 4, 5, Rgb(0, 0, 0, 0.7f));
@@ -488,6 +499,7 @@ Canvas DrawRoomBase() {
   DrawWindow(room);
   DrawMarblePanel(room);
   DrawCrystalBall(room);
+  DrawTitle(room);
   DrawNamePlaque(room);
   DrawControlBoard(room);
   DrawDiceTray(room);
