@@ -15,6 +15,7 @@ TEST(HelpTopics, KeywordsOpenTheirSections) {
     std::string_view keyword, anchor;
   };
   constexpr Case kCases[] = {{"", "contents"},
+                             {"contents", "contents"},
                              {"Shut The Box", "shut-the-box"},
                              {"10,000", "ten-thousand"},
                              {"Poker Dice", "poker-dice"},
