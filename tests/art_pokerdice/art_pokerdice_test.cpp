@@ -407,6 +407,14 @@ TEST(PokerDiceGeometry, ClicksLandOnTheRightItems) {
   for (const Case& c : cases) {
     EXPECT_EQ(c.box.Contains(c.point), c.inside) << c.point.x << "," << c.point.y;
   }
+  // The option choices answer over the panel lines that spell them: lines 5, 7 and 9.
+  const std::pair<int, HitBox> options[] = {{5, kPlayOption}, {7, kResetPlayersOption}, {9, kQuitOption}};
+  for (const auto& [line, box] : options) {
+    const int top = kPanelFirstLineTop + kPanelLineStep * line;
+    EXPECT_GE(box.y1, top) << "line " << line;
+    EXPECT_LE(box.y2, top + kTextHeight) << "line " << line;
+    EXPECT_TRUE(box.x1 >= kMessagePanel.left && box.x2 < kMessagePanel.Right()) << "line " << line;
+  }
   // The upper half of a digit raises it: rows top..top + 7.
   EXPECT_EQ(BetDigitUpperHalfLastRow(7), 230);
 }
