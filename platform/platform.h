@@ -13,7 +13,11 @@ namespace dakto {
 
 enum class Cursor { Arrow, Wait };
 
+class HelpViewer;
 class ModalHost;
+class MusicDevice;
+class SoundPlayer;
+class WindowProcedure;
 
 // The services of the machine that the program uses: a millisecond clock, random numbers, one
 // window with its picture in memory, and a queue of input. One backend draws into a real SDL
@@ -73,12 +77,26 @@ class Platform {
   // Where modal interfaces (message boxes, dialogs, the file chooser) are answered: the drawn
   // ones on the real backend, a script in tests.
   virtual ModalHost* Modals() { return nullptr; }
+  // Something a modal could not do (no answer scripted, no input ever coming); the headless
+  // backend turns it into a test failure, the real one has nothing to report.
+  virtual void ReportModalFault(const std::string& /*what*/) {}
+
+  // The window whose Paint draws the picture behind a modal and who gets size and music
+  // messages while one is open. Set by whoever builds the main window.
+  void AttachWindow(WindowProcedure* window) { window_ = window; }
+  WindowProcedure* AttachedWindow() const { return window_; }
+
+  // One wave sound at a time, the MIDI sequencer, and the help viewer.
+  virtual SoundPlayer& Sound() = 0;
+  virtual MusicDevice& Music() = 0;
+  virtual HelpViewer& Help() = 0;
 
  protected:
   Bitmap screen_{0, 0, "window"};
   std::unique_ptr<DrawLog> log_;
   MessageQueue queue_;
   bool paintPending_ = false;
+  WindowProcedure* window_ = nullptr;
 };
 
 }  // namespace dakto

@@ -7,6 +7,16 @@ namespace dakto {
 HeadlessPlatform::HeadlessPlatform(Size clientSize, std::uint32_t startTicks) : ticks_(startTicks) {
   log_ = std::make_unique<DrawLog>();
   screen_.Resize(clientSize.width, clientSize.height);
+  scriptedModals_.SetFaultHandler([this](const std::string& what) { ReportModalFault(what); });
+}
+
+void HeadlessPlatform::ReportModalFault(const std::string& what) {
+  faults_.push_back(what);
+  if (onFault_) onFault_(what);
+}
+
+void HeadlessPlatform::SetFaultHandler(std::function<void(const std::string&)> handler) {
+  onFault_ = std::move(handler);
 }
 
 void HeadlessPlatform::SleepUntil(std::uint32_t deadline) {
@@ -40,6 +50,11 @@ void HeadlessPlatform::ClearRecords() {
   cursors_.clear();
   presents_ = 0;
   log_->Clear();
+  scriptedModals_.ClearRecords();
+  sound_.ClearRecords();
+  music_.ClearRecords();
+  help_.ClearRecords();
+  faults_.clear();
 }
 
 }  // namespace dakto

@@ -2,9 +2,13 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "platform/headless/recorders.h"
+#include "platform/headless/scripted_modals.h"
 #include "platform/platform.h"
 
 namespace dakto {
@@ -30,7 +34,25 @@ class HeadlessPlatform : public Platform {
   void PumpEvents() override {}
   bool WaitForInput() override { return !queue_.Empty() || paintPending_; }
 
+  // Modals are answered by the script unless the real drawn ones are wanted, which then run on
+  // the input posted to the queue beforehand.
+  ModalHost* Modals() override { return realModals_ ? nullptr : &scriptedModals_; }
+  void ReportModalFault(const std::string& what) override;
+  SoundPlayer& Sound() override { return sound_; }
+  MusicDevice& Music() override { return music_; }
+  HelpViewer& Help() override { return help_; }
+
   // Test controls.
+  void UseRealModals(bool real) { realModals_ = real; }
+  ScriptedModals& Scripted() { return scriptedModals_; }
+  RecordingSound& Sounds() { return sound_; }
+  RecordingMusic& MusicRecorder() { return music_; }
+  RecordingHelp& HelpRecorder() { return help_; }
+  // Called with each modal fault (unscripted modal, input that never came); the test host turns
+  // it into a test failure. Faults are also kept.
+  void SetFaultHandler(std::function<void(const std::string&)> handler);
+  const std::vector<std::string>& ModalFaults() const { return faults_; }
+
   void SetTicks(std::uint32_t ticks) { ticks_ = ticks; }
   void Advance(std::uint32_t ms) { ticks_ += ms; }
   void ScriptRandom(std::uint32_t value) { scriptedRandom_.push_back(value); }
@@ -56,6 +78,13 @@ class HeadlessPlatform : public Platform {
   std::mt19937 fallback_{12345};
   std::vector<std::uint32_t> waits_;
   std::vector<Cursor> cursors_;
+  bool realModals_ = false;
+  ScriptedModals scriptedModals_;
+  RecordingSound sound_{*this};
+  RecordingMusic music_{*this};
+  RecordingHelp help_;
+  std::vector<std::string> faults_;
+  std::function<void(const std::string&)> onFault_;
 };
 
 }  // namespace dakto

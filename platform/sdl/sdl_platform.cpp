@@ -64,7 +64,16 @@ Key KeyOf(SDL_Keycode code) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(const char* caption) : random_(std::random_device{}()) {
+SdlPlatform::SdlPlatform(const char* caption)
+    : random_(std::random_device{}()),
+      // Called on the audio thread: the end of a play reaches our queue as an SDL event.
+      music_(audio_, [this](std::uint32_t code) {
+        if (musicEventType_ == 0) return;
+        SDL_Event event{};
+        event.type = musicEventType_;
+        event.user.code = static_cast<Sint32>(code);
+        SDL_PushEvent(&event);
+      }) {
   // We draw in software anyway; a plain framebuffer starts faster and takes less memory.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -96,6 +105,8 @@ SdlPlatform::SdlPlatform(const char* caption) : random_(std::random_device{}()) 
 }
 
 SdlPlatform::~SdlPlatform() {
+  music_.Close();
+  sound_.Stop();
   if (arrow_ != nullptr) SDL_FreeCursor(arrow_);
   if (wait_ != nullptr) SDL_FreeCursor(wait_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);

@@ -4,7 +4,11 @@
 #include <memory>
 #include <random>
 
+#include "platform/audio.h"
+#include "platform/help.h"
+#include "platform/music.h"
 #include "platform/platform.h"
+#include "platform/sound.h"
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -38,6 +42,12 @@ class SdlPlatform : public Platform {
   void ReleaseMouse() override;
   void PumpEvents() override;
   bool WaitForInput() override;
+  // Modals are drawn in the window (Modals() stays nullptr). Sound and music open the audio
+  // device on first use.
+  SoundPlayer& Sound() override { return sound_; }
+  MusicDevice& Music() override { return music_; }
+  HelpViewer& Help() override { return help_; }
+  BrowserHelp& Browser() { return help_; }
 
   SDL_Window* Window() const { return window_; }
   // The SDL event that the audio side pushes (from any thread) when the music ends a play;
@@ -57,6 +67,10 @@ class SdlPlatform : public Platform {
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   std::mt19937 random_;
   std::uint32_t musicEventType_ = 0;
+  MixerAudio audio_;
+  MixerSound sound_{*this, audio_};
+  MixerMusic music_;
+  BrowserHelp help_{*this};
 };
 
 }  // namespace dakto

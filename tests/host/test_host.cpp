@@ -1,6 +1,7 @@
 #include "tests/host/test_host.h"
 
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +16,9 @@ TestHost::TestHost(Size clientSize) : platform_(clientSize) {
   std::string pattern = (std::filesystem::temp_directory_path() / "dakto-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) != nullptr) workDir_ = pattern;
   ChangeDirectory(workDir_);
+  platform_.SetFaultHandler([this](const std::string& what) {
+    if (!expectFaults_) ADD_FAILURE() << "modal: " << what;
+  });
 }
 
 TestHost::~TestHost() {
@@ -25,6 +29,7 @@ TestHost::~TestHost() {
 
 void TestHost::Attach(WindowProcedure& window, std::function<Point()> playOrigin) {
   window_ = &window;
+  platform_.AttachWindow(&window);
   playOrigin_ = std::move(playOrigin);
 }
 
@@ -72,6 +77,12 @@ bool TestHost::Close() {
   Post({.kind = Message::Kind::Close});
   Run();
   return closed_;
+}
+
+bool TestHost::FinishMusic() {
+  if (!platform_.MusicRecorder().FinishPlay()) return false;
+  Run();
+  return true;
 }
 
 bool TestHost::Run() {

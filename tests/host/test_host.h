@@ -40,6 +40,30 @@ class TestHost {
   bool Run();
   bool Closed() const { return closed_; }
 
+  // Scripted answers to the next modals, in order. A modal with no answer fails the test
+  // (showing its text) and is cancelled.
+  void AnswerMessageBox(MessageBoxAnswer answer) { platform_.Scripted().Script(answer); }
+  void AnswerDialog(DialogAnswer answer) { platform_.Scripted().Script(std::move(answer)); }
+  void ChooseFile(std::string path) { platform_.Scripted().Script(FileAnswer{std::move(path)}); }
+  void CancelFileChooser() { platform_.Scripted().Script(FileAnswer{}); }
+  std::size_t AnswersLeft() const {
+    return const_cast<HeadlessPlatform&>(platform_).Scripted().AnswersLeft();
+  }
+  // Runs the real drawn modals instead, on input posted beforehand (Post); one that runs out of
+  // input fails the test and is cancelled.
+  void UseRealModals(bool real = true) { platform_.UseRealModals(real); }
+  // Faults are expected in this test (checked through ModalFaults()) rather than failures.
+  void ExpectModalFaults() { expectFaults_ = true; }
+  const std::vector<std::string>& ModalFaults() const { return platform_.ModalFaults(); }
+
+  // Records of the modals shown, sounds, music and help.
+  const std::vector<ModalRecord>& Modals() { return platform_.Scripted().Records(); }
+  const std::vector<SoundRecord>& Sounds() { return platform_.Sounds().Records(); }
+  const std::vector<MusicRecord>& Music() { return platform_.MusicRecorder().Records(); }
+  const std::vector<HelpRequest>& HelpRequests() { return platform_.HelpRecorder().Records(); }
+  // The music playing reaches its end: its notification is queued and handled. False when none played.
+  bool FinishMusic();
+
   // Records.
   const std::vector<DrawRecord>& Draws() { return platform_.Log()->Records(); }
   std::vector<DrawRecord> DrawsOf(DrawRecord::Kind kind);
@@ -61,6 +85,7 @@ class TestHost {
   std::string previousDir_;
   std::string workDir_;
   bool closed_ = false;
+  bool expectFaults_ = false;
 };
 
 }  // namespace dakto::testing
