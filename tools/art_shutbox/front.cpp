@@ -116,72 +116,108 @@ void SceneShadow(Canvas& c, RectF scene) {
   gfx::InnerShadow(c, gfx::RectMask(kSize, scene), 1, 2, 4, Rgb(0, 0, 0, 0.8f));
 }
 
-// The mage's stone room: a leaded window of stained panes over a glowing cauldron.
+void DrawCauldron(Canvas& c, PointF pot, double r, Color brew) {
+  c.Fill(gfx::EllipseMask(kSize, {pot.x, pot.y + r * 0.55}, r * 1.1, r * 0.3), Rgb(0, 0, 0, 0.5f));
+  const Mask body = gfx::EllipseMask(kSize, pot, r, r * 0.7);
+  c.Fill(body, gfx::RadialGradient({pot.x - r * 0.3, pot.y - r * 0.25}, r * 1.2,
+                                   {{0.0f, Rgb(100, 100, 106)}, {1.0f, Rgb(14, 14, 18)}}));
+  const Mask top = gfx::EllipseMask(kSize, {pot.x, pot.y - r * 0.45}, r * 0.85, r * 0.22);
+  c.Fill(top, brew);
+  gfx::Glow(c, top, static_cast<float>(r * 0.5), WithAlpha(brew, 0.6f));
+}
+
+// The mage's stone room: a leaded window of frosted panes over two cauldrons.
 void DrawTenThouScene(Canvas& c, RectF s) {
   const Mask scene = gfx::RectMask(kSize, s);
   c.Fill(scene,
-         gfx::StonePaint({.light = Rgb(132, 128, 124), .dark = Rgb(70, 68, 70), .scale = 10, .seed = 233}));
-  const double cx = s.x + s.w / 2;
-  const RectF win{cx - 24, s.y + 6, 48, 40};
-  Mask window = gfx::RectMask(kSize, {win.x, win.y + 14, win.w, win.h - 14});
-  window.Unite(gfx::EllipseMask(kSize, {cx, win.y + 16}, 24, 16));
-  gfx::DropShadow(c, window, 1, 1, 2, Rgb(0, 0, 0, 0.7f));
-  const Color panes[] = {Rgb(70, 110, 200), Rgb(200, 160, 60), Rgb(150, 60, 140),
-                         Rgb(60, 150, 110), Rgb(200, 80, 60),  Rgb(90, 140, 210)};
-  c.Fill(window, Rgb(40, 40, 50));
+         gfx::StonePaint({.light = Rgb(128, 124, 122), .dark = Rgb(66, 64, 68), .scale = 10, .seed = 233}));
+  const double floorY = s.y + s.h * 0.62;
+  c.Fill(gfx::RectMask(kSize, {s.x, floorY, s.w, s.y + s.h - floorY}),
+         gfx::WoodPaint({.light = Rgb(96, 86, 76),
+                         .dark = Rgb(56, 50, 46),
+                         .ringSpacing = 3,
+                         .grainLength = 40,
+                         .seed = 235}));
+  const RectF win{s.x + 8, s.y + 5, s.w - 16, 30};
+  const Mask frame = gfx::RoundRectMask(kSize, {win.x - 3, win.y - 3, win.w + 6, win.h + 6}, 4);
+  gfx::DropShadow(c, frame, 1, 2, 2, Rgb(0, 0, 0, 0.7f));
+  c.Fill(frame, Rgb(176, 170, 160));
+  gfx::Bevel(c, frame, 1.5f, Rgb(255, 255, 255, 0.5f), Rgb(0, 0, 0, 0.5f));
+  const Color panes[] = {Rgb(150, 170, 220), Rgb(220, 190, 140), Rgb(200, 160, 200), Rgb(150, 200, 180),
+                         Rgb(230, 160, 150), Rgb(170, 200, 230), Rgb(220, 210, 160), Rgb(180, 170, 220)};
+  c.Fill(gfx::RectMask(kSize, win), Rgb(40, 40, 46));
   int i = 0;
-  for (double y = win.y; y < win.y + win.h; y += 10) {
-    for (double x = win.x; x < win.x + win.w; x += 12, ++i) {
-      Mask pane = gfx::RectMask(kSize, {x + 1, y + 1, 10, 8});
-      pane.Intersect(window);
-      c.Fill(pane, gfx::LinearGradient({x, y}, {x + 12, y + 10},
-                                       {{0.0f, Shade(panes[i % 6], 1.25f)}, {1.0f, panes[i % 6]}}));
+  for (int row = 0; row < 3; ++row) {
+    const double y = win.y + row * 10;
+    const double shift = row == 1 ? 7 : 0;
+    for (double x = win.x - shift; x < win.x + win.w; x += 15, ++i) {
+      Mask pane = gfx::RectMask(kSize, {x + 1, y + 1, 13, 8});
+      pane.Intersect(gfx::RectMask(kSize, win));
+      c.Fill(pane,
+             gfx::LinearGradient({x, y}, {x + 14, y + 9},
+                                 {{0.0f, Shade(panes[i % 8], 1.12f)}, {1.0f, Shade(panes[i % 8], 0.9f)}}));
     }
   }
-  gfx::Glow(c, window, 5, Rgb(255, 230, 170, 0.25f));
-  // The cauldron.
-  const PointF pot{cx, s.y + s.h - 11};
-  c.Fill(gfx::EllipseMask(kSize, {pot.x, pot.y - 6}, 18, 5), Rgb(90, 255, 120, 0.35f));
-  const Mask body = gfx::EllipseMask(kSize, pot, 17, 11);
-  c.Fill(body,
-         gfx::RadialGradient({pot.x - 5, pot.y - 4}, 20, {{0.0f, Rgb(90, 90, 96)}, {1.0f, Rgb(16, 16, 20)}}));
-  const Mask brew = gfx::EllipseMask(kSize, {pot.x, pot.y - 8}, 14, 3);
-  c.Fill(brew, Rgb(120, 240, 110));
-  gfx::Glow(c, brew, 6, Rgb(120, 255, 120, 0.6f));
+  DrawCauldron(c, {s.x + 26, s.y + s.h - 13}, 14, Rgb(120, 240, 110));
+  DrawCauldron(c, {s.x + s.w - 24, s.y + s.h - 11}, 15, Rgb(250, 200, 70));
   SceneShadow(c, s);
 }
 
-// The wizard's study: a crystal ball, a candle and dice on velvet.
+// The wizard's study: a window on the night, a candle and the crystal ball.
 void DrawPokerScene(Canvas& c, RectF s) {
   const Mask scene = gfx::RectMask(kSize, s);
-  c.Fill(scene, gfx::LinearGradient({0, s.y}, {0, s.y + s.h},
-                                    {{0.0f, Rgb(40, 22, 60)},
-                                     {0.65f, Rgb(70, 36, 90)},
-                                     {0.66f, Rgb(90, 20, 40)},
-                                     {1.0f, Rgb(60, 12, 28)}}));
-  const double table = s.y + s.h * 0.66;
-  // Candle at the left.
-  const RectF wax{s.x + 10, table - 30, 8, 32};
+  c.Fill(scene, gfx::WoodPaint({.light = Rgb(100, 58, 40),
+                                .dark = Rgb(60, 32, 24),
+                                .ringSpacing = 4,
+                                .grainLength = 50,
+                                .seed = 237}));
+  const double table = s.y + s.h * 0.7;
+  // The window, with the moon.
+  const RectF win{s.x + 6, s.y + 8, 30, 44};
+  Mask glass = gfx::RectMask(kSize, {win.x, win.y + 15, win.w, win.h - 15});
+  glass.Unite(gfx::EllipseMask(kSize, {win.x + 15, win.y + 15}, 15, 15));
+  Mask stone = glass.Dilated(2.5f);
+  c.Fill(stone, Rgb(140, 136, 140));
+  gfx::Bevel(c, stone, 1.5f, Rgb(255, 255, 255, 0.4f), Rgb(0, 0, 0, 0.5f));
+  c.Fill(glass, gfx::LinearGradient({0, win.y}, {0, win.y + win.h},
+                                    {{0.0f, Rgb(20, 24, 70)}, {1.0f, Rgb(60, 50, 120)}}));
+  Mask moon = gfx::EllipseMask(kSize, {win.x + 19, win.y + 14}, 6, 6);
+  moon.Subtract(gfx::EllipseMask(kSize, {win.x + 22, win.y + 12}, 5, 5));
+  c.Fill(moon, Rgb(250, 240, 200));
+  gfx::Rng stars(239);
+  for (int k = 0; k < 7; ++k) {
+    const PointF at{win.x + stars.Uniform(3, 27), win.y + stars.Uniform(6, 40)};
+    Mask star = gfx::EllipseMask(kSize, at, 0.7, 0.7);
+    star.Intersect(glass);
+    c.Fill(star, Rgb(255, 255, 230));
+  }
+  c.Fill(gfx::RectMask(kSize, {win.x + 14, win.y, 2, win.h}), Rgb(30, 24, 30, 0.8f));
+  // The table's velvet.
+  c.Fill(
+      gfx::RectMask(kSize, {s.x, table, s.w, s.y + s.h - table}),
+      gfx::LinearGradient({0, table}, {0, s.y + s.h}, {{0.0f, Rgb(90, 40, 110)}, {1.0f, Rgb(50, 20, 64)}}));
+  // A candle between the window and the ball.
+  const RectF wax{s.x + 42, table - 22, 6, 24};
   c.Fill(gfx::RectMask(kSize, wax),
          gfx::LinearGradient({wax.x, 0}, {wax.x + wax.w, 0},
                              {{0.0f, Rgb(250, 240, 210)}, {1.0f, Rgb(190, 170, 130)}}));
-  const Mask flame = gfx::EllipseMask(kSize, {wax.x + 4, wax.y - 6}, 2.8, 6);
-  gfx::Glow(c, flame, 12, Rgb(255, 190, 80, 0.7f));
+  const Mask flame = gfx::EllipseMask(kSize, {wax.x + 3, wax.y - 5}, 2.4, 5);
+  gfx::Glow(c, flame, 10, Rgb(255, 190, 80, 0.7f));
   c.Fill(flame, Rgb(255, 236, 160));
   // The crystal ball on its stand.
-  const PointF ball{s.x + s.w / 2 + 8, table - 22};
+  const PointF ball{s.x + s.w - 22, table - 16};
   const PointF stand[] = {
-      {ball.x - 12, table + 6}, {ball.x + 12, table + 6}, {ball.x + 7, table - 6}, {ball.x - 7, table - 6}};
-  c.Fill(gfx::PolygonMask(kSize, stand), GoldPaint({ball.x - 12, table - 6, 24, 12}));
-  const Mask orb = gfx::EllipseMask(kSize, ball, 19, 19);
-  gfx::Glow(c, orb, 8, Rgb(140, 180, 255, 0.5f));
+      {ball.x - 12, table + 8}, {ball.x + 12, table + 8}, {ball.x + 6, table - 4}, {ball.x - 6, table - 4}};
+  c.Fill(gfx::PolygonMask(kSize, stand), GoldPaint({ball.x - 12, table - 4, 24, 12}));
+  const Mask orb = gfx::EllipseMask(kSize, ball, 16, 16);
+  gfx::Glow(c, orb, 8, Rgb(190, 130, 255, 0.5f));
   c.Fill(orb, gfx::RadialGradient(
-                  {ball.x - 6, ball.y - 7}, 26,
-                  {{0.0f, Rgb(235, 245, 255)}, {0.35f, Rgb(150, 170, 240)}, {1.0f, Rgb(40, 40, 120)}}));
-  c.Fill(gfx::EllipseMask(kSize, {ball.x - 7, ball.y - 8}, 4, 3), Rgb(255, 255, 255, 0.8f));
+                  {ball.x - 5, ball.y - 6}, 22,
+                  {{0.0f, Rgb(240, 220, 255)}, {0.4f, Rgb(150, 90, 220)}, {1.0f, Rgb(40, 16, 90)}}));
+  c.Fill(gfx::EllipseMask(kSize, {ball.x - 6, ball.y - 7}, 3.5, 2.5), Rgb(255, 255, 255, 0.8f));
   // Two dice on the velvet.
-  const DieShape a = FlyingDie({s.x + 24, s.y + s.h - 13}, 15, -0.25, {1, 4});
-  const DieShape b = FlyingDie({s.x + s.w - 16, s.y + s.h - 11}, 15, 0.3, {-1, 4});
+  const DieShape a = FlyingDie({s.x + 16, s.y + s.h - 10}, 13, -0.25, {1, 3});
+  const DieShape b = FlyingDie({s.x + 38, s.y + s.h - 8}, 13, 0.3, {-1, 3});
   for (const DieShape& die : {a, b}) {
     DrawDieShadow(c, die, {2, 2}, 3, 0.6f);
     DrawDie(c, die);
