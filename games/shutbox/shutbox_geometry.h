@@ -58,6 +58,28 @@ inline constexpr PlacedPicture kSingleFlight2 = {{551, 332, 56, 78}, 62};
 inline constexpr PlacedPicture kSingleLanded = {{466, 299, 54, 75}, 63};
 inline constexpr PlacedPicture kGremlin = {{282, 198, 73, 41}, kGremlinPicture};
 
+// Every picture drawn at a fixed place, with the area it covers (the turn arrow at its
+// first place; its second is kTurnArrow2). The game keeps copies of these areas of the
+// freshly drawn board to erase them.
+struct PictureArea {
+  const char* name;
+  PlacedPicture placed;
+};
+inline constexpr std::array<PictureArea, 12> kPictureAreas = {{
+    {"board", {{0, 0, 632, 428}, kBoardPicture}},
+    {"pair at rest", kPairAtRest},
+    {"pair in flight 1", kPairFlight1},
+    {"pair in flight 2", kPairFlight2},
+    {"pair landed", kPairLanded},
+    {"single at rest", kSingleAtRest},
+    {"single in flight 1", kSingleFlight1},
+    {"single in flight 2", kSingleFlight2},
+    {"single landed", kSingleLanded},
+    {"gremlin", kGremlin},
+    {"turn arrow", {{54, 231, 22, 10}, kTurnArrowPicture}},
+    {"shut box 1", {{51, 33, 56, 125}, kShutBoxPicture}},
+}};
+
 // The score board: rows 1 and 2 belong to the first player, rows 3 and 4 to the second.
 inline constexpr Rect kNameRow1 = {82, 224, 184, 26};
 inline constexpr Rect kScoreRow1 = {82, 250, 184, 26};

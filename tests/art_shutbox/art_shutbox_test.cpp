@@ -248,6 +248,23 @@ TEST_F(ShutBoxBoard, EveryPipOfEveryFaceFallsOnADieFace) {
   }
 }
 
+TEST(ShutBoxGeometry, EveryPlacedPictureHasTheSizeOfItsArea) {
+  for (const sb::PictureArea& area : sb::kPictureAreas) {
+    const gfx::BmpInfo info = gfx::ReadBmpInfo(PicturePath(area.placed.picture));
+    EXPECT_EQ(info.width, area.placed.rect.width) << area.name;
+    EXPECT_EQ(info.height, area.placed.rect.height) << area.name;
+    EXPECT_LE(area.placed.rect.Right(), sb::kBoardSize.width) << area.name;
+    EXPECT_LE(area.placed.rect.Bottom(), sb::kBoardSize.height) << area.name;
+  }
+  for (const sb::SideControl& ctl : sb::kSideControls) {
+    for (const int picture : {ctl.offPicture, ctl.onPicture}) {
+      const gfx::BmpInfo info = gfx::ReadBmpInfo(PicturePath(picture));
+      EXPECT_EQ(info.width, ctl.size.width) << picture;
+      EXPECT_EQ(info.height, ctl.size.height) << picture;
+    }
+  }
+}
+
 TEST(ShutBoxGeometry, BoxesAndTheirClickAreas) {
   int previousRight = 0;
   for (int n = 1; n <= sb::kBoxCount; ++n) {
