@@ -1,12 +1,12 @@
+#include "app/preferences.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
-#include <unistd.h>
-
-#include "app/preferences.h"
 #include "app/preferences_file.h"
 #include "tests/host/test_host.h"
 
@@ -143,7 +143,9 @@ TEST(Preferences, DelaysFromAHandEditedFileAreBroughtIntoRange) {
 
 class PreferencesFileTest : public ::testing::Test {
  protected:
-  void Write(std::size_t size, std::uint8_t fill = 0) { host_.WriteFile("dakto.prf", std::vector<std::uint8_t>(size, fill)); }
+  void Write(std::size_t size, std::uint8_t fill = 0) {
+    host_.WriteFile("dakto.prf", std::vector<std::uint8_t>(size, fill));
+  }
   testing::TestHost host_;
 };
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/score_tables.h"
+
+#include <gtest/gtest.h>
 
 namespace dakto {
 namespace {
@@ -19,8 +19,16 @@ TEST(InsertTopScore, RanksBestFirstAndEqualScoresGoBelow) {
   EXPECT_EQ(NameText(table[5].name), "D");
   EXPECT_EQ(table[0], TableEntry{}) << "place 0 is never used";
 
-  TableSlot full = Scores({{"A", 90}, {"B", 80}, {"C", 70}, {"D", 60}, {"E", 50},
-                           {"F", 40}, {"G", 30}, {"H", 20}, {"I", 10}, {"J", 5}});
+  TableSlot full = Scores({{"A", 90},
+                           {"B", 80},
+                           {"C", 70},
+                           {"D", 60},
+                           {"E", 50},
+                           {"F", 40},
+                           {"G", 30},
+                           {"H", 20},
+                           {"I", 10},
+                           {"J", 5}});
   const TableSlot before = full;
   EXPECT_FALSE(InsertTopScore(full, "LOW", 5)) << "equal to the lowest: nothing changes";
   EXPECT_EQ(full, before);
