@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
@@ -114,6 +115,22 @@ TEST(ShutBoxPictures, PaletteSourcesCarryAFullTableFittingTheirArt) {
     }
     const double samples = (art.Width() / 3.0) * (art.Height() / 3.0);
     EXPECT_LT(total / samples, 12.0);
+  }
+}
+
+TEST(ShutBoxPictures, PalettesHoldTheColoursTheProgramDrawsWith) {
+  struct Case {
+    int source;
+    Rgb8 colour;
+  };
+  const Case cases[] = {
+      {sb::kPalettePicture, {sb::kPipRed, sb::kPipGreen, sb::kPipBlue}},
+      {front::kPalettePicture, {front::kTipRed, front::kTipGreen, front::kTipBlue}},
+  };
+  for (const Case& c : cases) {
+    const gfx::BmpInfo info = gfx::ReadBmpInfo(PicturePath(c.source));
+    EXPECT_NE(std::find(info.colorTable.begin(), info.colorTable.end(), c.colour), info.colorTable.end())
+        << c.source;
   }
 }
 

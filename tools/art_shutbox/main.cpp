@@ -27,14 +27,20 @@ bool WriteShutBox(const std::string& folder) {
     ok = gfx::WriteBmp24(PicturePath(folder, number), picture) && ok;
     all.push_back(&picture);
   }
-  ok = gfx::WritePaletteSource(PicturePath(folder, shutbox::kPalettePicture), gfx::PaletteFor(all)) && ok;
+  // The pips are drawn in a colour taken from the palette, so it holds that colour exactly.
+  std::vector<gfx::Rgb8> palette = gfx::PaletteFor(all, 255);
+  palette.push_back({shutbox::kPipRed, shutbox::kPipGreen, shutbox::kPipBlue});
+  ok = gfx::WritePaletteSource(PicturePath(folder, shutbox::kPalettePicture), palette) && ok;
   return ok;
 }
 
 bool WriteFront(const std::string& folder) {
   const gfx::Canvas front = DrawFront();
   bool ok = gfx::WriteBmp24(PicturePath(folder, front::kPicture), front);
-  ok = gfx::WritePaletteSource(PicturePath(folder, front::kPalettePicture), gfx::PaletteFor(front)) && ok;
+  // Likewise the tip's colour.
+  std::vector<gfx::Rgb8> palette = gfx::PaletteFor(front, 255);
+  palette.push_back({front::kTipRed, front::kTipGreen, front::kTipBlue});
+  ok = gfx::WritePaletteSource(PicturePath(folder, front::kPalettePicture), palette) && ok;
   ok = gfx::WriteBmp32(folder + "/IDI_ICON1.bmp", DrawIcon()) && ok;
   return ok;
 }
