@@ -32,7 +32,13 @@ class HeadlessPlatform : public Platform {
   void CaptureMouse() override { captured_ = true; }
   void ReleaseMouse() override { captured_ = false; }
   void PumpEvents() override {}
-  bool WaitForInput() override { return !queue_.Empty() || paintPending_; }
+  // With nothing queued, the idle hook (a test looking at the screen, then typing) may post
+  // input; otherwise no input can ever come.
+  bool WaitForInput() override {
+    if (queue_.Empty() && !paintPending_ && idleHook_) idleHook_();
+    return !queue_.Empty() || paintPending_;
+  }
+  void SetIdleHook(std::function<void()> hook) { idleHook_ = std::move(hook); }
 
   // Modals are answered by the script unless the real drawn ones are wanted, which then run on
   // the input posted to the queue beforehand.
@@ -85,6 +91,7 @@ class HeadlessPlatform : public Platform {
   RecordingHelp help_;
   std::vector<std::string> faults_;
   std::function<void(const std::string&)> onFault_;
+  std::function<void()> idleHook_;
 };
 
 }  // namespace dakto
