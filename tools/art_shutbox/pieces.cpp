@@ -1,5 +1,6 @@
 #include "tools/art_shutbox/pieces.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -19,10 +20,28 @@ namespace sb = shutbox;
 
 namespace {
 
+// The picture of a rectangle of `drawn`, faded into `ground` over its outermost pixels, so
+// that shadows and glows end before the picture's edge and it meets the board seamlessly.
+Canvas CutSeamless(const Canvas& ground, const Canvas& drawn, Rect rect, double fade) {
+  Canvas out = drawn.Crop(rect);
+  for (int y = 0; y < out.Height(); ++y) {
+    for (int x = 0; x < out.Width(); ++x) {
+      const int edge = std::min({x, y, out.Width() - 1 - x, out.Height() - 1 - y});
+      const float keep = static_cast<float>(std::min(1.0, edge / fade));
+      out.At(x, y) = gfx::Mix(ground.At(rect.left + x, rect.top + y), out.At(x, y), keep);
+    }
+  }
+  return out;
+}
+
+Rect EyeRect(Point at) {
+  return {at.x, at.y, sb::kEyeSize.width, sb::kEyeSize.height};
+}
+
 void DrawTurnArrow(Canvas& c, Rect at) {
   const double x = at.left, y = at.top;
-  const PointF arrow[] = {{x + 1, y + 3},    {x + 12, y + 3}, {x + 12, y + 0.2}, {x + 21.5, y + 5},
-                          {x + 12, y + 9.8}, {x + 12, y + 7}, {x + 1, y + 7}};
+  const PointF arrow[] = {{x + 1.5, y + 3.5}, {x + 12, y + 3.5}, {x + 12, y + 1.2}, {x + 20.2, y + 5},
+                          {x + 12, y + 9.8},  {x + 12, y + 7},   {x + 1, y + 7}};
   const Mask m = gfx::PolygonMask(c.GetSize(), arrow);
   c.Fill(m, BrassPaint(ToRectF(at)));
   gfx::Bevel(c, m, 1.5, Rgb(255, 250, 220, 0.8f), Rgb(60, 36, 8, 0.6f));
@@ -44,24 +63,24 @@ Mask FlameMask(Size s, PointF base, double width, double height, double lean) {
                         });
 }
 
-// Where the pupils look: towards the middle of box k, high above the fire.
+// Where the pupils look: up, and across by how far box k lies to the side (the boxes
+// span the board, so the pupils spread evenly from box 1 to box 9). -1..1 on each axis.
 PointF GazeTowards(int k, PointF eye) {
   const Rect box = sb::BoxRect(k);
-  const PointF target{box.left + box.width / 2.0, box.top + box.height / 2.0};
-  const double dx = target.x - eye.x, dy = target.y - eye.y;
-  const double len = std::hypot(dx, dy);
-  return {dx / len, dy / len};
+  const double across = (box.left + box.width / 2.0 - eye.x) / 260.0;
+  return {std::clamp(across, -1.0, 1.0), -0.8};
 }
 
 void DrawEye(Canvas& c, Point at, int k) {
   const double w = sb::kEyeSize.width, h = sb::kEyeSize.height;
   const PointF centre{at.x + w / 2, at.y + h / 2};
-  const Mask white = gfx::EllipseMask(c.GetSize(), centre, w / 2 - 1, h / 2 - 1.5);
+  const double rx = w / 2 - 2.5, ry = h / 2 - 2.2;
+  const Mask white = gfx::EllipseMask(c.GetSize(), centre, rx, ry);
   gfx::Glow(c, white, 3, Rgb(255, 230, 120, 0.6f));
   c.Fill(white, gfx::RadialGradient(centre, w / 2, {{0.0f, Rgb(255, 255, 210)}, {1.0f, Rgb(255, 200, 90)}}));
   const PointF gaze = GazeTowards(k, centre);
-  const PointF pupil{centre.x + gaze.x * (w / 2 - 4.2), centre.y + gaze.y * (h / 2 - 3.6)};
-  Mask iris = gfx::EllipseMask(c.GetSize(), pupil, 2.9, 3.3);
+  const PointF pupil{centre.x + gaze.x * (rx - 2.0), centre.y + gaze.y * (ry - 1.6)};
+  Mask iris = gfx::EllipseMask(c.GetSize(), pupil, 2.3, 2.7);
   iris.Intersect(white);
   c.Fill(iris, Rgb(30, 8, 4));
   c.Fill(gfx::EllipseMask(c.GetSize(), {pupil.x - 1, pupil.y - 1.2}, 0.8, 0.8), Rgb(255, 255, 255, 0.8f));
@@ -94,7 +113,8 @@ struct Flight {
 
 }  // namespace
 
-Canvas DrawGremlin(const Canvas& board, int k) {
+// The board with the Gremlin's flames (no eyes).
+Canvas DrawFire(const Canvas& board) {
   Canvas c = board;
   const Rect g = sb::kGremlin.rect;
   const Size s = c.GetSize();
@@ -112,17 +132,13 @@ Canvas DrawGremlin(const Canvas& board, int k) {
   }
   const Mask core = FlameMask(s, {g.left + 36.5, g.top + 34.0}, 14, 16, 0);
   c.Fill(core, Rgb(255, 246, 190, 0.75f));
-  if (k > 0) {
-    DrawEye(c, sb::kLeftEye, k);
-    DrawEye(c, sb::kRightEye, k);
-  }
   return c;
 }
 
 void AddTurnArrow(const Canvas& board, PictureSet& out) {
   Canvas c = board;
   DrawTurnArrow(c, sb::kTurnArrow1);
-  out[sb::kTurnArrowPicture] = c.Crop(sb::kTurnArrow1);
+  out[sb::kTurnArrowPicture] = CutSeamless(board, c, sb::kTurnArrow1, 1.5);
 }
 
 void AddDicePictures(const Canvas& board, PictureSet& out) {
@@ -133,7 +149,7 @@ void AddDicePictures(const Canvas& board, PictureSet& out) {
     Canvas c = board;
     for (const DieShape& die : dice) DrawDieShadow(c, die, shadow, 4, 0.55f);
     for (const DieShape& die : dice) DrawDie(c, die);
-    return c.Crop(place.rect);
+    return CutSeamless(board, c, place.rect, 3);
   };
   out[sb::kPairAtRest.picture] = still({rest1, rest2}, {2, 3}, sb::kPairAtRest);
   out[sb::kSingleAtRest.picture] = still({rest2}, {2, 3}, sb::kSingleAtRest);
@@ -151,7 +167,7 @@ void AddDicePictures(const Canvas& board, PictureSet& out) {
     Canvas c = board;
     for (const Flight& f : pair)
       DrawFlyingDie(c, FlyingDie(f.centre, f.size, f.turn, f.depth), f.velocity, f.face);
-    out[pair[0].picture] = c.Crop(pair[0].rect);
+    out[pair[0].picture] = CutSeamless(board, c, pair[0].rect, 4);
   }
   const Flight singles[] = {
       {61, sb::kSingleFlight1.rect, {452, 346}, 30, 0.6, {-4, 9}, {26, -6}, 4},
@@ -160,7 +176,7 @@ void AddDicePictures(const Canvas& board, PictureSet& out) {
   for (const Flight& f : singles) {
     Canvas c = board;
     DrawFlyingDie(c, FlyingDie(f.centre, f.size, f.turn, f.depth), f.velocity, f.face);
-    out[f.picture] = c.Crop(f.rect);
+    out[f.picture] = CutSeamless(board, c, f.rect, 4);
   }
 }
 
@@ -179,13 +195,17 @@ void AddGlyphs(PictureSet& out) {
 }
 
 void AddGremlin(const Canvas& board, PictureSet& out) {
-  out[sb::kGremlinPicture] = DrawGremlin(board, 0).Crop(sb::kGremlin.rect);
+  const Canvas fire = CutSeamless(board, DrawFire(board), sb::kGremlin.rect, 4);
+  out[sb::kGremlinPicture] = fire;
+  // The eyes are drawn over the fire picture, so they fade into it rather than the board.
+  Canvas burning = board;
+  burning.Blit(fire, sb::kGremlin.rect.left, sb::kGremlin.rect.top);
   for (int k = 1; k <= sb::kBoxCount; ++k) {
-    const Canvas eyes = DrawGremlin(board, k);
-    out[sb::LeftEyePicture(k)] =
-        eyes.Crop({sb::kLeftEye.x, sb::kLeftEye.y, sb::kEyeSize.width, sb::kEyeSize.height});
-    out[sb::RightEyePicture(k)] =
-        eyes.Crop({sb::kRightEye.x, sb::kRightEye.y, sb::kEyeSize.width, sb::kEyeSize.height});
+    Canvas eyes = burning;
+    DrawEye(eyes, sb::kLeftEye, k);
+    DrawEye(eyes, sb::kRightEye, k);
+    out[sb::LeftEyePicture(k)] = CutSeamless(burning, eyes, EyeRect(sb::kLeftEye), 2);
+    out[sb::RightEyePicture(k)] = CutSeamless(burning, eyes, EyeRect(sb::kRightEye), 2);
   }
 }
 

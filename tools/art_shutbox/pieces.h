@@ -18,8 +18,6 @@ void AddGlyphs(PictureSet& out);
 void AddGremlin(const gfx::Canvas& board, PictureSet& out);
 void AddTile(PictureSet& out);
 
-// The board with the Gremlin's fire, and the eyes of pair k when k is 1..9.
-gfx::Canvas DrawGremlin(const gfx::Canvas& board, int k);
 // The glyph of one character as the program draws it (for the review).
 const gfx::Canvas* GlyphPicture(const PictureSet& pictures, char ch);
 
