@@ -15,20 +15,23 @@ struct HelpRequest {
   friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
 };
 
+// The section id of a keyword in the help file ("" is the contents).
+using HelpSectionFor = std::string_view (*)(std::string_view keyword);
+
 // The help viewer: the contents, the section of a keyword, and the note that the program no
 // longer needs the help. Nothing waits for the viewer.
 class HelpViewer {
  public:
   virtual ~HelpViewer() = default;
   virtual void Request(const HelpRequest& request) = 0;
+  // The help file (by name, in the working directory) and the section of each keyword; the shell
+  // sets them once at start-up.
+  virtual void SetHelpFile(std::string fileName, HelpSectionFor sectionFor) = 0;
 
   void Contents() { Request({HelpCommand::Contents, {}}); }
   void Keyword(std::string_view keyword) { Request({HelpCommand::Keyword, std::string(keyword)}); }
   void Quit() { Request({HelpCommand::Quit, {}}); }
 };
-
-// The section id of a keyword in the help file ("" is the contents).
-using HelpSectionFor = std::string_view (*)(std::string_view keyword);
 
 // Opens the HTML help from the working directory in the user's browser, at the keyword's
 // section, through an opener program (xdg-open) that is not waited for. When there is no opener
@@ -37,7 +40,7 @@ class BrowserHelp : public HelpViewer {
  public:
   explicit BrowserHelp(Platform& platform) : platform_(platform) {}
 
-  void SetHelpFile(std::string fileName, HelpSectionFor sectionFor) {
+  void SetHelpFile(std::string fileName, HelpSectionFor sectionFor) override {
     fileName_ = std::move(fileName);
     sectionFor_ = sectionFor;
   }

@@ -75,11 +75,22 @@ class RecordingMusic : public MusicDevice {
 class RecordingHelp : public HelpViewer {
  public:
   void Request(const HelpRequest& request) override { records_.push_back(request); }
+  void SetHelpFile(std::string fileName, HelpSectionFor sectionFor) override {
+    fileName_ = std::move(fileName);
+    sectionFor_ = sectionFor;
+  }
+  const std::string& FileName() const { return fileName_; }
+  // The section a keyword would open, as the shell configured it ("" when it did not).
+  std::string SectionFor(std::string_view keyword) const {
+    return sectionFor_ != nullptr ? std::string(sectionFor_(keyword)) : std::string();
+  }
   const std::vector<HelpRequest>& Records() const { return records_; }
   void ClearRecords() { records_.clear(); }
 
  private:
   std::vector<HelpRequest> records_;
+  std::string fileName_;
+  HelpSectionFor sectionFor_ = nullptr;
 };
 
 }  // namespace dakto

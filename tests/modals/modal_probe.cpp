@@ -14,7 +14,10 @@ class ProbeWindow : public dakto::WindowProcedure {
   explicit ProbeWindow(dakto::Platform& platform) : platform_(platform) {}
   void HandleMessage(const dakto::Message&) override {}
   void Paint() override { platform_.Screen().Fill({0, 64, 32}); }
-  bool CanClose() override { return true; }
+  bool CanClose() override {
+    std::printf("closed\n");
+    return true;
+  }
 
  private:
   dakto::Platform& platform_;
@@ -51,5 +54,8 @@ int main(int argc, char** argv) {
       yesNo ? dakto::MessageBoxButtons::YesNo : dakto::MessageBoxButtons::Ok, !yesNo);
   std::printf("%s\n", Name(answer));
   std::fflush(stdout);
-  return answer == dakto::MessageBoxAnswer::Cancelled ? 2 : 0;
+  // A close (SIGTERM, the close box) during the box waits in the queue: the program's own loop
+  // then ends it through CanClose, as the real program would.
+  if (answer == dakto::MessageBoxAnswer::Cancelled) return dakto::RunMessageLoop(platform, window);
+  return 0;
 }
