@@ -1,5 +1,6 @@
 #include "tools/art_shutbox/board.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -311,8 +312,15 @@ void DrawSign(Canvas& c, const Mask& sign, Rect area, bool lit) {
   if (lit) {
     Canvas glow(kSize);
     gfx::Glow(glow, sign, 4, Rgb(255, 190, 80, 0.9f));
-    // The glow stays inside the picture, which is all the program redraws.
-    Mask inside = gfx::RectMask(kSize, ToRectF(area));
+    // The glow stays inside the picture, which is all the program redraws, and fades out
+    // before its edge.
+    Mask inside(kSize);
+    for (int y = area.top; y < area.Bottom(); ++y) {
+      for (int x = area.left; x < area.Right(); ++x) {
+        const int edge = std::min({x - area.left, y - area.top, area.Right() - 1 - x, area.Bottom() - 1 - y});
+        inside.Set(x, y, std::min(1.0f, edge / 2.0f));
+      }
+    }
     c.Fill(inside, [&glow](double px, double py) { return glow.At(int(px), int(py)); });
     c.Fill(sign, gfx::LinearGradient({0, double(area.top)}, {0, double(area.Bottom())},
                                      {{0.0f, Rgb(255, 250, 210)}, {1.0f, Rgb(255, 196, 90)}}));
