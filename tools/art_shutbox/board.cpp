@@ -41,6 +41,25 @@ void Screw(Canvas& c, PointF at) {
          Rgb(70, 44, 10, 0.8f));
 }
 
+// Brass corner pieces over a frame's four corners.
+void BrassCorners(Canvas& c, RectF r, double size) {
+  const double xs[] = {r.x, r.x + r.w};
+  const double ys[] = {r.y, r.y + r.h};
+  for (int i = 0; i < 2; ++i) {
+    for (int j = 0; j < 2; ++j) {
+      const double x = xs[i], y = ys[j];
+      const double dx = i == 0 ? 1 : -1, dy = j == 0 ? 1 : -1;
+      const PointF corner[] = {
+          {x, y}, {x + dx * size, y}, {x + dx * size * 0.45, y + dy * size * 0.45}, {x, y + dy * size}};
+      const Mask m = gfx::PolygonMask(kSize, corner);
+      gfx::DropShadow(c, m, 1, 2, 2, Rgb(20, 8, 0, 0.6f));
+      c.Fill(m, BrassPaint({x - size, y - size, 2 * size, 2 * size}));
+      gfx::Bevel(c, m, 2, Rgb(255, 250, 220, 0.7f), Rgb(60, 36, 8, 0.6f));
+      Screw(c, {x + dx * size * 0.28, y + dy * size * 0.28});
+    }
+  }
+}
+
 // ---- the board's ground ----------------------------------------------------------------
 
 void DrawGround(Canvas& c) {
@@ -82,6 +101,7 @@ void DrawCase(Canvas& c) {
   const Mask well = gfx::RectMask(kSize, {47, 29, 538, 133});
   c.Fill(well, kSlotDark);
   gfx::InnerShadow(c, well, 2, 3, 4, Rgb(0, 0, 0, 0.7f));
+  BrassCorners(c, {kCase.x + 1, kCase.y + 1, kCase.w - 2, kCase.h - 2}, 14);
   // Brass hinges on the case's upper rail.
   for (const double x : {96.0, 316.0, 536.0}) {
     BrassPlate(c, {x - 14, 21, 28, 6}, 2);
@@ -184,6 +204,9 @@ void DrawTitle(Canvas& c) {
 // The little brazier where the Gremlin lives, embers only while it sleeps.
 void DrawBrazier(Canvas& c) {
   const Rect g = sb::kGremlin.rect;
+  c.Fill(Mask(kSize, 1.0f),
+         gfx::EllipticalGradient({g.left + 36.5, g.top + 30.0}, 60, 34,
+                                 {{0.0f, Rgb(255, 120, 40, 0.25f)}, {1.0f, Rgb(0, 0, 0, 0.0f)}}));
   const Mask bowl = gfx::EllipseMask(kSize, {g.left + 36.5, g.top + 33.0}, 31, 7);
   gfx::DropShadow(c, bowl, 2, 3, 4, Rgb(20, 8, 0, 0.6f));
   c.Fill(bowl, gfx::LinearGradient({0, g.top + 26.0}, {0, g.top + 40.0},
@@ -225,6 +248,7 @@ void DrawTray(Canvas& c) {
   c.Fill(felt, gfx::EllipticalGradient({514, 290}, 120, 140,
                                        {{0.0f, Rgb(255, 230, 160, 0.12f)}, {1.0f, Rgb(0, 0, 0, 0.25f)}}));
   gfx::InnerShadow(c, felt, 2, 3, 6, Rgb(0, 0, 0, 0.7f));
+  BrassCorners(c, {kTray.x + 1, kTray.y + 1, kTray.w - 2, kTray.h - 2}, 16);
 }
 
 // ---- side controls ------------------------------------------------------------------------
