@@ -377,9 +377,9 @@ ShutBoxArt DrawShutBoxArt() {
   const Canvas lid = cover.Crop({0, 0, sb::kLidSize.width, sb::kLidSize.height});
   const gfx::Font numberFont(gfx::FontFace::SerifBold, 50);
   for (int n = 1; n <= sb::kBoxCount; ++n) DrawOpenBox(board, n, lid, numberFont);
+  DrawBrazier(board);  // before the panels, which its glow must not tint
   DrawTitle(board);
   DrawScoreBoard(board);
-  DrawBrazier(board);
   DrawCup(board);
   DrawTray(board);
   DrawControlBar(board);
