@@ -293,6 +293,23 @@ TEST_F(ShutBoxBoard, EveryPipOfEveryFaceFallsOnADieFace) {
   }
 }
 
+// Tiles laid side by side show no seam: the step from the last column to the first is no
+// larger than the steps between neighbouring columns inside the tile.
+TEST(ShutBoxPictures, OutsideTileRepeatsWithoutASeam) {
+  const Canvas tile = Load(sb::kTilePicture);
+  auto columnStep = [&tile](int a, int b) {
+    double sum = 0;
+    for (int y = 0; y < tile.Height(); ++y) {
+      const Rgb8 p = gfx::ToRgb8(tile.At(a, y)), q = gfx::ToRgb8(tile.At(b, y));
+      sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+    }
+    return sum / tile.Height();
+  };
+  double inside = 0;
+  for (int x = 0; x + 1 < tile.Width(); ++x) inside = std::max(inside, columnStep(x, x + 1));
+  EXPECT_LE(columnStep(tile.Width() - 1, 0), inside);
+}
+
 TEST(ShutBoxGeometry, EveryPlacedPictureHasTheSizeOfItsArea) {
   for (const sb::PictureArea& area : sb::kPictureAreas) {
     const gfx::BmpInfo info = gfx::ReadBmpInfo(PicturePath(area.placed.picture));
