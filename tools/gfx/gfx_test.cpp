@@ -207,6 +207,39 @@ TEST(Compositing, SourceOverFollowsTheAlpha) {
   EXPECT_FLOAT_EQ(onClear.a, 0.25f);
 }
 
+// Light comes from the top-left in every picture; a sign slip here would turn it round.
+TEST(Effects, LightAndShadowFallOnTheRightSides) {
+  const Size size{40, 40};
+  const Color grey = Rgb(128, 128, 128);
+  const Mask square = RectMask(size, {10, 10, 20, 20});
+  auto brightness = [](const Canvas& c, int x, int y) { return c.At(x, y).r + c.At(x, y).g + c.At(x, y).b; };
+  const float base = 3 * grey.r;
+
+  Canvas raised(size, grey);
+  Bevel(raised, square, 4, Rgb(255, 255, 255, 0.8f), Rgb(0, 0, 0, 0.8f));
+  EXPECT_GT(brightness(raised, 11, 20), base);      // left rim lit
+  EXPECT_GT(brightness(raised, 20, 11), base);      // top rim lit
+  EXPECT_LT(brightness(raised, 28, 20), base);      // right rim in shadow
+  EXPECT_LT(brightness(raised, 20, 28), base);      // bottom rim in shadow
+  EXPECT_FLOAT_EQ(brightness(raised, 5, 5), base);  // nothing outside the shape
+
+  Canvas sunk(size, grey);
+  Engrave(sunk, square, 4, Rgb(255, 255, 255, 0.8f), Rgb(0, 0, 0, 0.8f));
+  EXPECT_LT(brightness(sunk, 11, 20), base);
+  EXPECT_GT(brightness(sunk, 28, 20), base);
+
+  Canvas shadowed(size, grey);
+  DropShadow(shadowed, square, 3, 4, 2, Rgb(0, 0, 0, 0.6f));
+  EXPECT_LT(brightness(shadowed, 31, 32), base);      // just past the lower-right corner
+  EXPECT_FLOAT_EQ(brightness(shadowed, 8, 8), base);  // the upper-left stays clear
+
+  Canvas lit(size, grey);
+  Glow(lit, square, 6, Rgb(255, 255, 255, 0.8f));
+  EXPECT_GT(brightness(lit, 7, 20), base);  // around the shape on every side
+  EXPECT_GT(brightness(lit, 33, 20), base);
+  EXPECT_NEAR(brightness(lit, 0, 0), base, 1e-3);
+}
+
 TEST(Textures, TiledPaintsWrapSeamlesslyAndRepeatFromTheirSeed) {
   struct Case {
     const char* name;
