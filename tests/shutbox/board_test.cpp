@@ -55,6 +55,25 @@ TEST_F(BoardTest, AThrowOfTwoDiceFliesInTwoFramesAndLandsWithItsPips) {
   EXPECT_EQ(host.PixelAt(525 + 3, 249 + 3), (Rgb{60, 61, 72}));
 }
 
+TEST_F(BoardTest, DiceGoingBackLeaveTheTableAsTheBoardHadIt) {
+  Throw(6, 6);
+  Faces({1, 1});
+  game->ToggleBox(9);
+  game->ToggleBox(3);
+  const auto board = Bitmap::Load("BITMAP_1");
+  ASSERT_TRUE(board);
+  int differing = 0;
+  for (const PlacedPicture& placed : {kPairFlight2, kPairLanded}) {
+    for (int y = placed.rect.top; y < placed.rect.Bottom(); ++y) {
+      for (int x = placed.rect.left; x < placed.rect.Right(); ++x) {
+        // The pair at rest lies outside both rectangles.
+        if (!(host.PixelAt(x, y) == board->ColorAt(x, y))) ++differing;
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
 TEST_F(BoardTest, AThrowOfOneDieUsesTheSingleDiePictures) {
   OpenOnly({1, 2});
   game->UseOneDie();
@@ -87,6 +106,7 @@ TEST_F(BoardTest, ALidSnapsUpAtDelayZeroAndFallsWithFiveMillisecondWaits) {
   const auto board = Bitmap::Load("BITMAP_1");
   const auto lid = Bitmap::Load("BITMAP_3");
   ASSERT_TRUE(board && lid);
+  EXPECT_EQ(host.PixelAt(300, 35), board->ColorAt(300, 35));
   EXPECT_EQ(host.PixelAt(300, 60), board->ColorAt(300, 60));
   EXPECT_EQ(host.PixelAt(300, 140), lid->ColorAt(12, 4));
 }
@@ -389,6 +409,7 @@ TEST_F(BoardTest, ScreenshotsForReview) {
   painter.Copy(kRightEye, Bitmap::Load("BITMAP_232").get());
   host.SaveBmp(dir + "/gremlin.bmp");
   game->TwoDice = true;
+  game->PaintScreen();  // the fire was only drawn for the picture
 
   game->Player1ToMove = false;
   game->TotalScore = {0, 95, 101};

@@ -26,11 +26,12 @@ TEST(ComputerChoice, FewestBoxesThenTheLargestFirst) {
       {{1, 2, 3, 4}, 10, {4, 3, 2, 1}},
       {{1, 2, 6}, 8, {6, 2}},
       {{1, 2, 3, 5}, 11, {5, 3, 2, 1}},
-      {{1, 3, 4, 5, 8}, 9, {8, 1}},      // one box first: none; then the pair with the largest box
-      {{2, 3, 4, 5}, 9, {5, 4}},         // 5 + 4 before 2 + 3 + 4
-      {{1, 2, 4, 5, 6}, 10, {6, 4}},     // 6 + 4 before 5 + 4 + 1
-      {{1, 2, 3, 6}, 12, {6, 3, 2, 1}},  // 6 + 3 + 2 + 1: no pair or triple makes 12
-      {{1, 2, 3, 4, 5}, 12, {5, 4, 3}},  // the triple with the largest boxes
+      {{1, 3, 4, 5, 8}, 9, {8, 1}},         // one box first: none; then the pair with the largest box
+      {{2, 3, 4, 5}, 9, {5, 4}},            // 5 + 4 before 2 + 3 + 4
+      {{1, 2, 4, 5, 6}, 10, {6, 4}},        // 6 + 4 before 5 + 4 + 1
+      {{1, 2, 3, 6}, 12, {6, 3, 2, 1}},     // 6 + 3 + 2 + 1: no pair or triple makes 12
+      {{1, 2, 3, 4, 5}, 12, {5, 4, 3}},     // the triple with the largest boxes
+      {{1, 2, 3, 4, 5, 6}, 12, {6, 5, 1}},  // the largest second box before 6 + 4 + 2
       {{4, 5}, 3, {}},
       {{}, 5, {}},
   };
