@@ -41,8 +41,8 @@ void RepaintBehind(Platform& platform) {
 
 }  // namespace
 
-bool CloseIsPending(const Platform& platform) {
-  const auto& messages = const_cast<Platform&>(platform).Queue().Messages();
+bool CloseIsPending(Platform& platform) {
+  const auto& messages = platform.Queue().Messages();
   return std::any_of(messages.begin(), messages.end(),
                      [](const Message& m) { return m.kind == Message::Kind::Close; });
 }

@@ -31,6 +31,6 @@ enum class ModalEnd { Done, Cancelled };
 ModalEnd RunModalLoop(Platform& platform, ModalView& view, const char* what);
 
 // True while the queue holds a Close message.
-bool CloseIsPending(const Platform& platform);
+bool CloseIsPending(Platform& platform);
 
 }  // namespace dakto
