@@ -1,6 +1,8 @@
 // Shut The Box: construction and the flow of throws, turns, rounds and games.
 #include "games/shutbox/shutbox_game.h"
 
+#include <algorithm>
+
 #include "app/preferences.h"
 #include "app/score_tables.h"
 #include "games/shutbox/shutbox_geometry.h"
@@ -15,9 +17,9 @@ ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
     : shell_(shell), sounds_(shell.GetPlatform(), shell.Preferences().SoundEffectsOn) {
   // A fresh sequence, so that two games started in the same second throw different dice.
   GetPlatform().Reseed();
-  Draw(1);
-  Draw(1);
-  GremlinOdds = 6 + static_cast<std::int32_t>(Draw(5));
+  RandomBelow(1);
+  RandomBelow(1);
+  GremlinOdds = 6 + static_cast<std::int32_t>(RandomBelow(5));
   for (int n = 1; n <= 9; ++n) BoxLeft[n] = shutbox::kBoxLeft[n];
   // Every box is open, so both players start at 45 (the first paint counts them again).
   TurnScore = {0, 45, 45};
@@ -38,8 +40,10 @@ void ShutTheBoxGame::Wait(std::int32_t ms) {
   BusyDelay(GetPlatform(), ms);
 }
 
-std::uint32_t ShutTheBoxGame::Draw(std::uint32_t n) {
-  return GetPlatform().Random() % n;
+// r mod n for a fresh r; a bound below 1 (odds set by hand) still draws, and gives 0.
+std::uint32_t ShutTheBoxGame::RandomBelow(std::uint32_t n) {
+  const std::uint32_t r = GetPlatform().Random();
+  return n == 0 ? 0 : r % n;
 }
 
 BoxSet ShutTheBoxGame::OpenBoxes() const {
@@ -90,7 +94,8 @@ void ShutTheBoxGame::ToggleBox(int n) {
 }
 
 void ShutTheBoxGame::CompleteThrow() {
-  if (shell_.Preferences().GremlinOn != 0 && Draw(static_cast<std::uint32_t>(GremlinOdds)) == 0)
+  if (shell_.Preferences().GremlinOn != 0 &&
+      RandomBelow(static_cast<std::uint32_t>(std::max(GremlinOdds, 0))) == 0)
     GremlinStrike();
   BoxInThrow.fill(false);
   ReturnDice();
@@ -99,7 +104,7 @@ void ShutTheBoxGame::CompleteThrow() {
 bool ShutTheBoxGame::NoMoveLeft() {
   if (ThrowSum() >= 1) return false;
   if (shutbox::MakesTotal(OpenBoxes(), DiceTotal())) return false;
-  GremlinOdds = 6 + static_cast<std::int32_t>(Draw(5));
+  GremlinOdds = 6 + static_cast<std::int32_t>(RandomBelow(5));
   return true;
 }
 
@@ -175,7 +180,7 @@ void ShutTheBoxGame::EndGame() {
 }
 
 void ShutTheBoxGame::GremlinStrike() {
-  const int target = static_cast<int>(Draw(9)) + 1;
+  const int target = static_cast<int>(RandomBelow(9)) + 1;
   ShowGremlin(target);
 }
 

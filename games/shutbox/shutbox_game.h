@@ -82,8 +82,8 @@ class ShutTheBoxGame {
   Platform& GetPlatform() const;
   std::int32_t Delay() const;
   void Wait(std::int32_t ms);
-  std::uint32_t Draw(std::uint32_t n);
-  int NewFace() { return static_cast<int>(Draw(6)) + 1; }
+  std::uint32_t RandomBelow(std::uint32_t n);
+  int NewFace() { return static_cast<int>(RandomBelow(6)) + 1; }
 
   // Rules (shutbox_rules.cpp).
   int DiceTotal() const { return TwoDice ? Die1 + Die2 : Die1; }
