@@ -119,19 +119,26 @@ void TDaktoWindow::Paint() {
       music_->OpenMusic(MusicFileText(Prefs));
       music_->PlayMusic();
     }
-    return;
+    if (ActiveScreen == ScreenKind::FrontScreen) return;
   }
-  switch (ActiveScreen) {
-    case ScreenKind::FrontScreen:
-      front_->Draw(platform_, PlayOrigin, Prefs.TipIndex);
-      break;
-    default:
-      break;
+  if (ActiveScreen == ScreenKind::FrontScreen) {
+    front_->Draw(platform_, PlayOrigin, Prefs.TipIndex);
+  } else {
+    PaintGame();
   }
 }
 
 void TDaktoWindow::EvLButtonDown(Point point) {
-  if (ActiveScreen == ScreenKind::FrontScreen) FrontScreenClick(point);
+  switch (ActiveScreen) {
+    case ScreenKind::FrontScreen:
+      FrontScreenClick(point);
+      break;
+    case ScreenKind::ShutTheBoxScreen:
+      ShutTheBoxClick(point);
+      break;
+    default:
+      break;
+  }
   platform_.DiscardMouseInput();
 }
 
@@ -140,9 +147,11 @@ void TDaktoWindow::FrontScreenClick(Point point) {
     if (!Hit(spot.area, point)) continue;
     switch (spot.action) {
       case front::FrontAction::ShutTheBox:
+        CreateGame(ScreenKind::ShutTheBoxScreen, spot.palettePicture);
+        break;
       case front::FrontAction::TenThou:
       case front::FrontAction::PokerDice:
-        // The games move in with their own screens.
+        // These games move in with their own screens.
         break;
       case front::FrontAction::HelpContents:
         platform_.Help().Contents();
@@ -171,8 +180,9 @@ void TDaktoWindow::EvMouseMove(Point /*point*/) {
   platform_.SetCursor(Cursor::Arrow);
 }
 
-void TDaktoWindow::EvChar(char32_t /*character*/) {
+void TDaktoWindow::EvChar(char32_t character) {
   // Every key is ignored on the front screen.
+  if (ActiveScreen != ScreenKind::FrontScreen) GameKey(character);
 }
 
 void TDaktoWindow::EvMusicNotify(std::uint32_t /*code*/) {
@@ -181,6 +191,7 @@ void TDaktoWindow::EvMusicNotify(std::uint32_t /*code*/) {
 
 bool TDaktoWindow::CanClose() {
   WritePreferences();
+  StbGame.reset();
   ActiveScreen = ScreenKind::FrontScreen;
   platform_.Invalidate();
   platform_.Sound().Stop();

@@ -10,6 +10,8 @@
 #include "app/front_screen.h"
 #include "app/game_shell.h"
 #include "app/preferences.h"
+#include "app/side_controls.h"
+#include "games/shutbox/shutbox_game.h"
 #include "platform/message_loop.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
@@ -61,6 +63,8 @@ class TDaktoWindow : public WindowProcedure, public GameShell {
   std::array<int, 10> BoxLeft{};                // entries 1 to 9
   std::array<PolygonRegion, 22> PaneRegions{};  // entries 10 to 21
   bool SkipTopScoresOnce = false;
+  // The game being played, when ActiveScreen is its screen.
+  std::unique_ptr<ShutTheBoxGame> StbGame;
   Palette FrontPalette;
   std::optional<Palette> GamePalette;
 
@@ -85,6 +89,21 @@ class TDaktoWindow : public WindowProcedure, public GameShell {
   void RebuildPaneRegions();
   bool Hit(const HitBox& box, Point point) const { return box.Offset(PlayOrigin).Contains(point); }
   void FrontScreenClick(Point point);
+  // Game screens (game_screens.cpp).
+  void CreateGame(ScreenKind screen, int palettePicture);
+  void EndGame();
+  void PaintGame();
+  void ShutTheBoxClick(Point point);
+  // The Shut The Box box under a point, 1 to 9, or 0.
+  int StbBoxAt(Point point) const;
+  // The shell's side controls; true when the point hit one. Quitting ends the game.
+  bool SideControlClick(const SideControlHits& hits, Point point);
+  void SideControlRelease(const SideControlHits& hits, Point point);
+  const SideControlHits* ActiveSideControls() const;
+  std::int32_t* ActiveDelay();
+  void DrawGameControl(int k, int state);
+  void GameKey(char32_t character);
+  void ChangeDelay(int step);
 
   Platform& platform_;
   std::unique_ptr<FrontScreen> front_;
