@@ -74,9 +74,9 @@ class FileChooserView : public ModalView {
     classic::Label(painter, {list_.left, name_.top + 4}, "File name:");
     painter.FillRect(name_, classic::kWindow);
     classic::DrawSunken(painter, name_);
-    classic::Label(painter, {name_.left + 3, name_.top + 4}, name_edit_.Text());
+    classic::Label(painter, {name_.left + 3, name_.top + 4}, nameEdit_.Text());
     if (focus_ == Part::Name) {
-      const int caretX = name_.left + 3 + font.TextWidth(name_edit_.Text().substr(0, name_edit_.Caret()));
+      const int caretX = name_.left + 3 + font.TextWidth(nameEdit_.Text().substr(0, nameEdit_.Caret()));
       painter.FillRect({caretX, name_.top + 4, 1, font.CellHeight()}, classic::kText);
     }
     classic::Label(painter, {list_.left, type_.top + 4}, "Files of type:");
@@ -96,7 +96,7 @@ class FileChooserView : public ModalView {
       case Message::Kind::Char:
         if (message.character != U' ' || focus_ == Part::Name) {
           focus_ = Part::Name;
-          name_edit_.Insert(message.character);
+          nameEdit_.Insert(message.character);
         }
         break;
       case Message::Kind::LeftDown:
@@ -156,7 +156,7 @@ class FileChooserView : public ModalView {
     selected_ = std::clamp(index, 0, EntryCount() - 1);
     if (selected_ < top_) top_ = selected_;
     if (selected_ >= top_ + kRows) top_ = selected_ - kRows + 1;
-    if (!IsFolderEntry(selected_)) name_edit_.SetText(EntryName(selected_));
+    if (!IsFolderEntry(selected_)) nameEdit_.SetText(EntryName(selected_));
   }
 
   void Key(dakto::Key key, bool shift) {
@@ -187,7 +187,7 @@ class FileChooserView : public ModalView {
       if (key == Key::Home) Select(0);
       if (key == Key::End) Select(EntryCount() - 1);
     } else if (focus_ == Part::Name) {
-      name_edit_.KeyDown(key);
+      nameEdit_.KeyDown(key);
     } else if (key == Key::Space) {
       focus_ == Part::Ok ? Accept() : Cancel();
     }
@@ -220,13 +220,13 @@ class FileChooserView : public ModalView {
   void Open(const std::string& folder) {
     if (ChangeDirectory(folder)) {
       Refresh();
-      name_edit_.SetText("");
+      nameEdit_.SetText("");
     }
   }
 
   // OK: a folder typed or selected is opened; a file name is the answer if its folder exists.
   void Accept() {
-    std::string name = name_edit_.Text();
+    std::string name = nameEdit_.Text();
     if (name.empty()) {
       if (selected_ >= 0 && IsFolderEntry(selected_)) Open(EntryName(selected_));
       return;
@@ -256,7 +256,7 @@ class FileChooserView : public ModalView {
   std::vector<std::string> patterns_;
   std::string folder_;
   FolderListing listing_;
-  LineEdit name_edit_{260, ""};
+  LineEdit nameEdit_{260, ""};
   int selected_ = -1;
   int top_ = 0;
   Part focus_ = Part::List;

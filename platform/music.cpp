@@ -19,14 +19,20 @@ std::mutex hookMutex;
 std::function<void(std::uint32_t)>* hookNotify = nullptr;
 std::atomic<bool> playing{false};
 
-bool StartsLikeMidi(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::array<char, 4> head{};
-  file.read(head.data(), head.size());
-  return file && std::string_view(head.data(), head.size()) == "MThd";
-}
-
 }  // namespace
+
+bool LooksLikeMidi(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::array<unsigned char, 8> head{};
+  if (!file.read(reinterpret_cast<char*>(head.data()), head.size())) return false;
+  if (std::string_view(reinterpret_cast<const char*>(head.data()), 4) != "MThd") return false;
+  const std::uint32_t length = (std::uint32_t{head[4]} << 24) | (head[5] << 16) | (head[6] << 8) | head[7];
+  if (length < 6 || length > 1024) return false;
+  file.seekg(8 + length);
+  std::array<char, 4> track{};
+  return static_cast<bool>(file.read(track.data(), track.size())) &&
+         std::string_view(track.data(), 4) == "MTrk";
+}
 
 std::string MusicErrorText(std::uint32_t code) {
   switch (code) {
@@ -74,26 +80,34 @@ void MixerMusic::Finished() {
 std::uint32_t MixerMusic::Open(const std::string& path) {
   Close();
   if (!std::ifstream(path)) return kMusicFileNotFound;
-  if (!StartsLikeMidi(path)) return kMusicNotMidi;
+  if (!LooksLikeMidi(path)) return kMusicNotMidi;
   const std::string soundFont = SoundFontPath();
   if (soundFont.empty()) return kMusicNoSoundFont;
   if (!audio_.Open()) return kMusicNoDevice;
   Mix_SetSoundFonts(soundFont.c_str());
-  music_ = Mix_LoadMUS(path.c_str());
-  if (music_ == nullptr) return kMusicNotMidi;
-  static std::uint32_t nextId = 1;
-  deviceId_ = nextId++;
   {
     std::lock_guard lock(hookMutex);
     hookNotify = &notify_;
   }
   Mix_HookMusicFinished(&MixerMusic::Finished);
+  static std::uint32_t nextId = 1;
+  deviceId_ = nextId++;
+  open_ = true;
+  loaded_ = false;
+  playWanted_ = false;
+  loader_ = std::thread([this, path] {
+    ::_Mix_Music* music = Mix_LoadMUS(path.c_str());
+    std::lock_guard lock(mutex_);
+    music_ = music;
+    loaded_ = true;
+    if (playWanted_) StartLoaded();
+  });
   return kMusicOk;
 }
 
-std::uint32_t MixerMusic::Play() {
-  if (music_ == nullptr) return kMusicNotOpen;
-  Stop();
+std::uint32_t MixerMusic::StartLoaded() {
+  playWanted_ = false;
+  if (music_ == nullptr) return kMusicCannotPlay;
   playing = true;
   if (Mix_PlayMusic(music_, 1) != 0) {
     playing = false;
@@ -102,17 +116,33 @@ std::uint32_t MixerMusic::Play() {
   return kMusicOk;
 }
 
+std::uint32_t MixerMusic::Play() {
+  if (!open_) return kMusicNotOpen;
+  Stop();
+  std::lock_guard lock(mutex_);
+  if (!loaded_) {
+    playWanted_ = true;
+    return kMusicOk;
+  }
+  return StartLoaded();
+}
+
 void MixerMusic::Stop() {
-  if (music_ == nullptr) return;
+  if (!open_) return;
+  std::lock_guard lock(mutex_);
+  playWanted_ = false;
   playing = false;
-  Mix_HaltMusic();
+  if (music_ != nullptr) Mix_HaltMusic();
 }
 
 void MixerMusic::Close() {
-  if (music_ == nullptr) return;
+  if (!open_) return;
   Stop();
-  Mix_FreeMusic(music_);
+  if (loader_.joinable()) loader_.join();
+  if (music_ != nullptr) Mix_FreeMusic(music_);
   music_ = nullptr;
+  loaded_ = false;
+  open_ = false;
   deviceId_ = 0;
 }
 

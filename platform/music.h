@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 
 struct _Mix_Music;
 
@@ -23,6 +25,9 @@ enum MusicError : std::uint32_t {
 };
 // The code a play's end notification carries when the file played to its end.
 inline constexpr std::uint32_t kMusicNotifySuccessful = 1;
+
+// Whether a file starts as a MIDI file does: a "MThd" header chunk, then a "MTrk" track chunk.
+bool LooksLikeMidi(const std::string& path);
 
 // The text of an error code, at most 99 characters.
 std::string MusicErrorText(std::uint32_t code);
@@ -47,6 +52,9 @@ class MusicDevice {
 
 // The real sequencer: SDL2_mixer playing through FluidSynth with the General MIDI soundfont.
 // `notify` is called from the audio thread when a play reaches its end.
+// Loading the soundfont takes most of a second, so Open checks everything it can at once (the
+// file, its MIDI chunks, the soundfont, the audio device) and loads in the background; a play
+// asked for meanwhile starts as soon as the load is done.
 class MixerMusic : public MusicDevice {
  public:
   MixerMusic(MixerAudio& audio, std::function<void(std::uint32_t code)> notify);
@@ -58,7 +66,7 @@ class MixerMusic : public MusicDevice {
   std::uint32_t Play() override;
   void Stop() override;
   void Close() override;
-  bool IsOpen() const override { return music_ != nullptr; }
+  bool IsOpen() const override { return open_; }
   std::uint32_t DeviceId() const override { return IsOpen() ? deviceId_ : 0; }
 
   // The soundfont the sequencer plays with, or "" when none is installed.
@@ -66,11 +74,18 @@ class MixerMusic : public MusicDevice {
 
  private:
   static void Finished();
+  // Starts the loaded file from its beginning; called with mutex_ held.
+  std::uint32_t StartLoaded();
 
   MixerAudio& audio_;
   std::function<void(std::uint32_t)> notify_;
-  ::_Mix_Music* music_ = nullptr;
+  bool open_ = false;
   std::uint32_t deviceId_ = 0;
+  std::thread loader_;
+  std::mutex mutex_;  // guards what the loader shares: music_, loaded_, playWanted_
+  ::_Mix_Music* music_ = nullptr;
+  bool loaded_ = false;
+  bool playWanted_ = false;
 };
 
 }  // namespace dakto

@@ -1,6 +1,5 @@
 #include "platform/headless/recorders.h"
 
-#include <array>
 #include <fstream>
 
 #include "platform/headless/headless_platform.h"
@@ -20,11 +19,9 @@ void RecordingSound::PlayAndWait(std::span<const std::uint8_t> wave, std::string
 std::uint32_t RecordingMusic::Open(const std::string& path) {
   open_ = playing_ = false;
   std::uint32_t result = kMusicOk;
-  std::ifstream file(path, std::ios::binary);
-  std::array<char, 4> head{};
-  if (!file) {
+  if (!std::ifstream(path)) {
     result = kMusicFileNotFound;
-  } else if (!file.read(head.data(), head.size()) || std::string_view(head.data(), 4) != "MThd") {
+  } else if (!LooksLikeMidi(path)) {
     result = kMusicNotMidi;
   } else if (failOpen_ != 0) {
     result = failOpen_;

@@ -23,6 +23,7 @@ class SequencerTest : public ::testing::Test {
     fs::create_directories(dir_);
     Write("tune.mid", ShortMidi());
     Write("notes.txt", {'h', 'e', 'l', 'l', 'o'});
+    Write("header-only.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96});
   }
   void TearDown() override { fs::remove_all(dir_); }
 
@@ -81,6 +82,14 @@ TEST_F(SequencerTest, APlayThatEndsNotifiesExactlyOnceAndAStoppedOneNever) {
   EXPECT_EQ(music.Play(), kMusicNotOpen);
   std::this_thread::sleep_for(std::chrono::milliseconds(800));
   EXPECT_EQ(notifications_, 2);
+
+  // Opened again and stopped while the soundfont is still loading: the play never starts.
+  ASSERT_EQ(music.Open(Path("tune.mid")), kMusicOk);
+  ASSERT_EQ(music.Play(), kMusicOk);
+  music.Stop();
+  std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+  EXPECT_EQ(notifications_, 2);
+  music.Close();
 }
 
 TEST_F(SequencerTest, MissingFilesAndOtherFilesAreErrorsWithTexts) {
@@ -92,7 +101,7 @@ TEST_F(SequencerTest, MissingFilesAndOtherFilesAreErrorsWithTexts) {
     std::uint32_t error;
   };
   for (const Case& c : {Case{Path("missing.mid"), kMusicFileNotFound}, Case{Path("notes.txt"), kMusicNotMidi},
-                        Case{dir_.string(), kMusicNotMidi}}) {
+                        Case{Path("header-only.mid"), kMusicNotMidi}, Case{dir_.string(), kMusicNotMidi}}) {
     EXPECT_EQ(music.Open(c.path), c.error) << c.path;
     EXPECT_FALSE(music.IsOpen());
     EXPECT_FALSE(MusicErrorText(c.error).empty());

@@ -4,6 +4,7 @@
 #include "platform/file_chooser.h"
 #include "platform/message_box.h"
 #include "tests/host/test_host.h"
+#include "tests/modals/audio_fixtures.h"
 
 namespace dakto::testing {
 namespace {
@@ -57,7 +58,7 @@ TEST(ScriptedModals, AModalWithoutItsAnswerIsAFaultNamingItsText) {
 
 TEST(HeadlessMedia, RecordsSoundsMusicAndHelp) {
   TestHost host;
-  host.WriteFile("orlo.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6});
+  host.WriteFile("orlo.mid", ShortMidi());
   host.WriteFile("notmidi.mid", {'R', 'I', 'F', 'F'});
   Platform& platform = host.Platform();
   // A wave of 8000 bytes per second with 4000 bytes of data plays for half a second.
