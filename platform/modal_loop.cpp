@@ -76,7 +76,7 @@ ModalEnd RunModalLoop(Platform& platform, ModalView& view, const char* what) {
           break;
         default:
           view.HandleInput(message);
-          redraw = true;
+          redraw = redraw || message.kind != Message::Kind::MouseMove;
           break;
       }
     }

@@ -18,7 +18,8 @@ namespace {
 // Runs `open` with the real modals; when the modal waits for input, `look` sees the screen,
 // the picture is kept if asked for, and Escape (or Enter) closes the modal.
 void WhileOpen(const std::string& name, const std::function<void(TestHost&)>& open,
-               const std::function<void(TestHost&)>& look, Key close = Key::Escape) {
+               const std::function<void(TestHost&)>& look, Key close = Key::Escape,
+               const std::vector<Message>& before = {}) {
   TestHost host;
   ModalTestWindow window(host);
   host.UseRealModals();
@@ -33,8 +34,38 @@ void WhileOpen(const std::string& name, const std::function<void(TestHost&)>& op
   });
   std::ofstream(host.WorkDir() + "/song.mid") << "MThd";
   std::filesystem::create_directory(host.WorkDir() + "/music");
+  for (const Message& m : before) host.Post(m);
   open(host);
   EXPECT_TRUE(looked) << name;
+}
+
+// A little done in each dialog before the picture: boxes ticked, buttons picked, a name typed.
+std::vector<Message> Input(int id) {
+  std::vector<Message> input;
+  auto type = [&](const char* text) {
+    for (const char* p = text; *p != 0; ++p) input.push_back(CharMessage(static_cast<unsigned char>(*p)));
+  };
+  switch (id) {
+    case 201:
+    case 203:
+      input = {KeyMessage(Key::Tab), KeyMessage(Key::Down), KeyMessage(Key::Tab)};
+      type("Anna");
+      break;
+    case 202:
+      type("Anna");
+      input.push_back(KeyMessage(Key::Tab));
+      type("Bob");
+      break;
+    case 204:
+      input = {KeyMessage(Key::Down), KeyMessage(Key::Down), KeyMessage(Key::Tab), KeyMessage(Key::Tab),
+               KeyMessage(Key::Tab),  KeyMessage(Key::Down), KeyMessage(Key::Tab), KeyMessage(Key::Space)};
+      break;
+    case 205:
+      input = {KeyMessage(Key::Space), KeyMessage(Key::Tab), KeyMessage(Key::Tab),
+               KeyMessage(Key::Tab),   KeyMessage(Key::Tab), KeyMessage(Key::Space)};
+      break;
+  }
+  return input;
 }
 
 TEST(ModalLook, DialogsAreGreyCentredWithABlackBorderedOkButton) {
@@ -58,7 +89,8 @@ TEST(ModalLook, DialogsAreGreyCentredWithABlackBorderedOkButton) {
           EXPECT_EQ(host.Screen().ColorAt(ok.left, ok.top + ok.height / 2), classic::kDarkShadow);
           EXPECT_EQ(host.Screen().ColorAt(frame.left - 2, frame.top - 2), (Rgb{0, 128, 64}))
               << "the window shows around it";
-        });
+        },
+        Key::Escape, Input(id));
   }
 }
 
