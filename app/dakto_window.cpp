@@ -170,11 +170,20 @@ void TDaktoWindow::FrontScreenClick(Point point) {
   }
 }
 
-void TDaktoWindow::EvLButtonUp(Point /*point*/) {
+void TDaktoWindow::EvLButtonUp(Point point) {
+  if (const SideControlHits* hits = ActiveSideControls()) {
+    SideControlRelease(*hits, point);
+    // Clicks queued behind a pressed control go; Poker Dice keeps them.
+    if (ActiveScreen != ScreenKind::PokerDiceScreen) platform_.DiscardMouseInput();
+  }
   platform_.ReleaseMouse();
 }
 
-void TDaktoWindow::EvRButtonDown(Point /*point*/) {}
+void TDaktoWindow::EvRButtonDown(Point point) {
+  if (ActiveScreen == ScreenKind::ShutTheBoxScreen) {
+    if (const int box = StbBoxAt(point)) StbGame->ToggleBox(box);
+  }
+}
 
 void TDaktoWindow::EvMouseMove(Point /*point*/) {
   platform_.SetCursor(Cursor::Arrow);
