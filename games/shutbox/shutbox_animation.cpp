@@ -165,6 +165,15 @@ void ShutTheBoxGame::ShowWinner(const std::string& result, std::int32_t margin) 
   BlinkMargin(margin);
 }
 
+// The result as the winner display leaves it, drawn at once: a paint while the game is over
+// (the top-score box opening over the board, say) keeps showing who won.
+void ShutTheBoxGame::DrawResult() {
+  for (int area : {kAreaNameRow1, kAreaScoreRow1, kAreaNameRow2, kAreaScoreRow2}) EraseArea(area);
+  DrawGlyphs({CentredPenX(kWinnerField, GlyphWidth(resultText_)), kWinnerPenY}, resultText_,
+             kWinnerSpaceAdvance);
+  DrawCentred(kWinnerField.left, kWinnerField.width, kMarginPenY, std::to_string(resultMargin_), 0);
+}
+
 void ShutTheBoxGame::BlinkMargin(std::int32_t margin) {
   const std::string digits = std::to_string(margin);
   const int left = CentredPenX(kWinnerField, GlyphWidth(digits));

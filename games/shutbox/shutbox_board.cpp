@@ -140,8 +140,12 @@ void ShutTheBoxGame::PaintScreen() {
   ScreenPainter().Copy(
       Player1ToMove ? Point{kTurnArrow1.left, kTurnArrow1.top} : Point{kTurnArrow2.left, kTurnArrow2.top},
       Pic(kTurnArrowPicture));
-  DrawNames();
-  DrawBothScoreRows(false);
+  if (GameOver) {
+    DrawResult();
+  } else {
+    DrawNames();
+    DrawBothScoreRows(false);
+  }
   Painter painter = ScreenPainter();
   for (int n = 1; n <= kBoxCount; ++n) painter.Copy({BoxLeft[n], kLidTop}, Pic(kLidPicture));
   for (int n = 1; n <= kBoxCount; ++n) {
@@ -161,11 +165,14 @@ void ShutTheBoxGame::PaintScreen() {
 void ShutTheBoxGame::DrawDice() {
   Painter painter = ScreenPainter();
   auto at = [](const PlacedPicture& placed) { return Point{placed.rect.left, placed.rect.top}; };
-  if (DiceThrown && TwoDice) {
+  // A finished game's dice went back to the cup; they count as thrown only so that the next cup
+  // action starts a new game.
+  const bool onTable = DiceThrown && !GameOver;
+  if (onTable && TwoDice) {
     painter.Copy(at(kPairLanded), Pic(kPairLanded.picture));
     DrawPips(PipSet::Landed, 1);
     DrawPips(PipSet::Landed, 2);
-  } else if (DiceThrown) {
+  } else if (onTable) {
     painter.Copy(at(kSingleLanded), Pic(kSingleLanded.picture));
     DrawPips(PipSet::Landed, 2);
   } else if (TwoDice) {

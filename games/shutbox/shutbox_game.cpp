@@ -174,6 +174,8 @@ void ShutTheBoxGame::EndGame() {
       InsertTopScore(result, margin);
     }
   }
+  resultText_ = result;
+  resultMargin_ = margin;
   ShowWinner(result, margin);
   DiceThrown = true;
   ShowStbTopScores();

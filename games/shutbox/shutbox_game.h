@@ -125,6 +125,7 @@ class ShutTheBoxGame {
   void ShowGremlin(int target);
   void ShowWinner(const std::string& result, std::int32_t margin);
   void BlinkMargin(std::int32_t margin);
+  void DrawResult();
 
   GameShell& shell_;
   SoundBank sounds_;
@@ -135,6 +136,9 @@ class ShutTheBoxGame {
   std::array<std::unique_ptr<Bitmap>, 32> saved_;
   // Where a falling lid is put together before it goes on the screen.
   std::unique_ptr<Bitmap> lidFrame_;
+  // The last game's result, shown until the next game starts.
+  std::string resultText_;
+  std::int32_t resultMargin_ = 0;
 };
 
 }  // namespace dakto

@@ -225,6 +225,18 @@ TEST_F(BoardTest, ATieSoundsFiveNotesThenOnePerLetterAndBlinksTheMarginFourTimes
                                       "BITMAP_48@168,276",  "wait 200",           "wait 200"}));
   ASSERT_EQ(host.Modals().size(), 1u);
   EXPECT_EQ(host.Modals()[0].caption, "Top Scores");
+
+  // A paint before the next game keeps the result, and the dice where they went: in the cup.
+  ClearRecords();
+  game->PaintScreen();
+  frames = Frames();
+  for (const char* shown : {"BITMAP_41@156,250", "BITMAP_30@171,250", "BITMAP_26@180,250",
+                            "BITMAP_48@168,276", "BITMAP_4@329,249"}) {
+    EXPECT_NE(std::find(frames.begin(), frames.end(), shown), frames.end()) << shown;
+  }
+  EXPECT_EQ(std::find(frames.begin(), frames.end(), "BITMAP_7@465,239"), frames.end());
+  EXPECT_TRUE(host.Sounds().empty());
+  EXPECT_TRUE(WaitsMs().empty());
 }
 
 TEST_F(BoardTest, AnEightLetterWinnerSoundsNotesOneToEightOnItsLetters) {
