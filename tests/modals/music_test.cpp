@@ -59,14 +59,14 @@ TEST_F(SequencerTest, APlayThatEndsNotifiesExactlyOnceAndAStoppedOneNever) {
   ASSERT_EQ(music.Open(Path("tune.mid")), kMusicOk) << audio.Error();
   EXPECT_NE(music.DeviceId(), 0u);
   ASSERT_EQ(music.Play(), kMusicOk);
-  EXPECT_TRUE(WaitFor(1, std::chrono::seconds(10)));
+  EXPECT_TRUE(WaitFor(1, std::chrono::seconds(30)));
   std::this_thread::sleep_for(std::chrono::milliseconds(600));
   EXPECT_EQ(notifications_, 1);
   EXPECT_EQ(lastCode_, kMusicNotifySuccessful);
 
   // Played again from the start: one more.
   ASSERT_EQ(music.Play(), kMusicOk);
-  EXPECT_TRUE(WaitFor(2, std::chrono::seconds(10)));
+  EXPECT_TRUE(WaitFor(2, std::chrono::seconds(30)));
 
   // Stopped at once: nothing, not even later.
   ASSERT_EQ(music.Play(), kMusicOk);
