@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kRows = 12;
+constexpr int kScrollWidth = 16;
 constexpr int kWidth = 430;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
@@ -48,18 +49,14 @@ class FileChooserView : public ModalView {
   const std::optional<std::string>& Chosen() const { return chosen_; }
 
   void Layout(Size client) override {
-    const int height = 2 * classic::kBorder + classic::kCaptionHeight + 1 + 62 + kRows * kRowHeight + 4 + 70;
-    const int width = kWidth + 2 * classic::kBorder;
-    outer_ = {std::max(0, (client.width - width) / 2), std::max(0, (client.height - height) / 2), width,
-              height};
-    const int left = outer_.left + classic::kBorder + 11;
-    const int top = outer_.top + classic::kBorder + classic::kCaptionHeight + 1 + 8;
-    folderAt_ = {left, top};
-    list_ = {left, top + 40, kWidth - 22 - kButtonWidth - 11, kRows * kRowHeight + 4};
-    name_ = {left + 80, list_.top + list_.height + 12, list_.width - 80, 21};
-    type_ = {left + 80, name_.top + 30, list_.width - 80, 21};
-    ok_ = {list_.left + list_.width + 11, name_.top, kButtonWidth, kButtonHeight};
-    cancel_ = {ok_.left, type_.top, kButtonWidth, kButtonHeight};
+    layout_ = LayOutFileChooser(client);
+    outer_ = layout_.frame;
+    list_ = layout_.list;
+    name_ = layout_.name;
+    type_ = {name_.left, name_.top + 30, name_.width, 21};
+    ok_ = layout_.ok;
+    cancel_ = layout_.cancel;
+    folderAt_ = {list_.left, outer_.top + classic::kBorder + classic::kCaptionHeight + 1 + 8};
   }
 
   void Draw(Painter& painter) override {
@@ -126,12 +123,42 @@ class FileChooserView : public ModalView {
     top_ = 0;
   }
 
+  bool Scrolls() const { return EntryCount() > kRows; }
+  Rect Thumb() const {
+    const Rect bar = layout_.scrollBar;
+    const int track = bar.height - 2 * kScrollWidth;
+    const int height = std::max(8, track * kRows / std::max(1, EntryCount()));
+    const int range = std::max(1, EntryCount() - kRows);
+    return {bar.left, bar.top + kScrollWidth + (track - height) * top_ / range, bar.width, height};
+  }
+  void ScrollBy(int rows) { top_ = std::clamp(top_ + rows, 0, std::max(0, EntryCount() - kRows)); }
+
+  void DrawScrollBar(Painter& painter) {
+    const Rect bar = layout_.scrollBar;
+    painter.FillRect(bar, classic::kLight);
+    for (const Rect arrow : {layout_.scrollUp, layout_.scrollDown}) {
+      painter.FillRect(arrow, classic::kFace);
+      classic::DrawRaised(painter, arrow);
+      // A small black triangle pointing up or down.
+      const bool up = arrow.top == bar.top;
+      for (int i = 0; i < 4; ++i) {
+        const int y = arrow.top + 6 + (up ? i : 3 - i);
+        painter.FillRect({arrow.left + 8 - i - 1, y, 2 * i + 2, 1}, classic::kText);
+      }
+    }
+    const Rect thumb = Thumb();
+    painter.FillRect(thumb, classic::kFace);
+    classic::DrawRaised(painter, thumb);
+  }
+
   void DrawList(Painter& painter) {
     painter.FillRect(list_, classic::kWindow);
     classic::DrawSunken(painter, list_);
+    const int lineWidth = list_.width - 4 - (Scrolls() ? kScrollWidth : 0);
+    if (Scrolls()) DrawScrollBar(painter);
     for (int row = 0; row < kRows && top_ + row < EntryCount(); ++row) {
       const int index = top_ + row;
-      const Rect line{list_.left + 2, list_.top + 2 + row * kRowHeight, list_.width - 4, kRowHeight};
+      const Rect line{list_.left + 2, list_.top + 2 + row * kRowHeight, lineWidth, kRowHeight};
       const bool selected = index == selected_;
       if (selected) painter.FillRect(line, focus_ == Part::List ? classic::kSelection : classic::kLight);
       if (IsFolderEntry(index)) classic::DrawFolderIcon(painter, {line.left + 2, line.top + 2});
@@ -202,6 +229,17 @@ class FileChooserView : public ModalView {
       pressed_ = focus_ = Part::Cancel;
     } else if (classic::Contains(name_, point)) {
       focus_ = Part::Name;
+    } else if (Scrolls() && classic::Contains(layout_.scrollBar, point)) {
+      // The arrows move a row; the track above or below the thumb a page.
+      if (classic::Contains(layout_.scrollUp, point)) {
+        ScrollBy(-1);
+      } else if (classic::Contains(layout_.scrollDown, point)) {
+        ScrollBy(1);
+      } else if (point.y < Thumb().top) {
+        ScrollBy(-kRows);
+      } else if (point.y >= Thumb().top + Thumb().height) {
+        ScrollBy(kRows);
+      }
     } else if (classic::Contains(list_, point)) {
       focus_ = Part::List;
       const int index = top_ + (point.y - list_.top - 2) / kRowHeight;
@@ -261,6 +299,7 @@ class FileChooserView : public ModalView {
   int top_ = 0;
   Part focus_ = Part::List;
   Part pressed_ = Part::List;  // List: no button held
+  FileChooserLayout layout_;
   Rect outer_;
   Point folderAt_;
   Rect list_;
@@ -273,6 +312,28 @@ class FileChooserView : public ModalView {
 };
 
 }  // namespace
+
+FileChooserLayout LayOutFileChooser(Size client) {
+  FileChooserLayout layout;
+  const int height = 2 * classic::kBorder + classic::kCaptionHeight + 1 + 62 + kRows * kRowHeight + 4 + 70;
+  const int width = kWidth + 2 * classic::kBorder;
+  layout.frame = {std::max(0, (client.width - width) / 2), std::max(0, (client.height - height) / 2), width,
+                  height};
+  const int left = layout.frame.left + classic::kBorder + 11;
+  const int top = layout.frame.top + classic::kBorder + classic::kCaptionHeight + 1 + 8;
+  layout.list = {left, top + 40, kWidth - 22 - kButtonWidth - 11, kRows * kRowHeight + 4};
+  layout.name = {left + 80, layout.list.top + layout.list.height + 12, layout.list.width - 80, 21};
+  layout.ok = {layout.list.left + layout.list.width + 11, layout.name.top, kButtonWidth, kButtonHeight};
+  layout.cancel = {layout.ok.left, layout.name.top + 30, kButtonWidth, kButtonHeight};
+  const Rect& list = layout.list;
+  layout.scrollBar = {list.left + list.width - 2 - kScrollWidth, list.top + 2, kScrollWidth, list.height - 4};
+  layout.scrollUp = {layout.scrollBar.left, layout.scrollBar.top, kScrollWidth, kScrollWidth};
+  layout.scrollDown = {layout.scrollBar.left, layout.scrollBar.top + layout.scrollBar.height - kScrollWidth,
+                       kScrollWidth, kScrollWidth};
+  layout.rows = kRows;
+  layout.rowHeight = kRowHeight;
+  return layout;
+}
 
 std::vector<std::string> FilterPatterns(std::string_view filter) {
   std::vector<std::string> patterns;

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/geometry.h"
+
 namespace dakto {
 
 class Platform;
@@ -29,6 +31,27 @@ struct FolderListing {
   std::vector<std::string> files;
 };
 FolderListing ListFolder(const std::string& folder, const std::vector<std::string>& patterns);
+
+// Where the drawn chooser puts its parts for a client area of `client`. The list shows
+// `rows` entries of `rowHeight` pixels; when there are more, a scroll bar with its two arrows
+// takes the list's right edge.
+struct FileChooserLayout {
+  Rect frame;
+  Rect list;
+  Rect name;
+  Rect ok;
+  Rect cancel;
+  Rect scrollBar;
+  Rect scrollUp;
+  Rect scrollDown;
+  int rows = 0;
+  int rowHeight = 0;
+  // The row of the list at `row` (0 the top one shown).
+  Rect Row(int row) const {
+    return {list.left + 2, list.top + 2 + row * rowHeight, list.width - 4, rowHeight};
+  }
+};
+FileChooserLayout LayOutFileChooser(Size client);
 
 // Lets the user pick a file to open. Returns its path (absolute), or nothing when cancelled.
 // The working directory may change while the chooser is open, as the user moves between folders.

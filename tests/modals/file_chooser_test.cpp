@@ -101,6 +101,48 @@ TEST(FileChooser, ChoosesByKeysByTypingAndThroughFolders) {
   EXPECT_TRUE(host.ModalFaults().empty());
 }
 
+TEST(FileChooser, TheMouseScrollsALongListPicksAFileAndPressesButtons) {
+  TestHost host;
+  ModalTestWindow window(host);
+  host.UseRealModals();
+  const fs::path dir = fs::canonical(host.WorkDir());
+  for (int i = 0; i < 30; ++i)
+    Touch(dir / ("f" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".mid"));
+  const FileChooserLayout layout = LayOutFileChooser(host.Platform().ClientSize());
+  auto click = [](Point p) {
+    return std::vector<Message>{{.kind = Message::Kind::LeftDown, .point = p},
+                                {.kind = Message::Kind::LeftUp, .point = p}};
+  };
+  auto clicks = [&](std::initializer_list<Point> points) {
+    std::vector<Message> input;
+    for (const Point p : points) {
+      const std::vector<Message> one = click(p);
+      input.insert(input.end(), one.begin(), one.end());
+    }
+    return input;
+  };
+  const Point down = Centre(layout.scrollDown);
+  const Point firstRow = Centre(layout.Row(0));
+  // Entry 0 is "..": three rows down, the top row shows f02.mid; a second click on it takes it.
+  ChooserRun run = RunChooser(host, clicks({down, down, down, firstRow, firstRow}));
+  EXPECT_EQ(run.chosen, (dir / "f02.mid").string());
+
+  // A row down, then a page down through the track just above the lower arrow.
+  const Point track{down.x, layout.scrollDown.top - 3};
+  run = RunChooser(host, clicks({down, track, firstRow, firstRow}));
+  EXPECT_EQ(run.chosen, (dir / "f12.mid").string());
+
+  // A name typed, then the OK button; and the Cancel button.
+  std::vector<Message> input = Typed("f29.mid");
+  const std::vector<Message> ok = click(Centre(layout.ok));
+  input.insert(input.end(), ok.begin(), ok.end());
+  run = RunChooser(host, input);
+  EXPECT_EQ(run.chosen, (dir / "f29.mid").string());
+  run = RunChooser(host, click(Centre(layout.cancel)));
+  EXPECT_FALSE(run.chosen.has_value());
+  EXPECT_TRUE(host.ModalFaults().empty());
+}
+
 TEST(FileChooser, AFileInAFolderThatDoesNotExistIsRefused) {
   TestHost host;
   ModalTestWindow window(host);

@@ -33,6 +33,7 @@ void WhileOpen(const std::string& name, const std::function<void(TestHost&)>& op
     host.Post(KeyMessage(close));
   });
   std::ofstream(host.WorkDir() + "/song.mid") << "MThd";
+  for (int i = 0; i < 16; ++i) std::ofstream(host.WorkDir() + "/tune" + std::to_string(i) + ".MID") << "MThd";
   std::filesystem::create_directory(host.WorkDir() + "/music");
   for (const Message& m : before) host.Post(m);
   open(host);
