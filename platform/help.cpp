@@ -3,8 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "platform/files.h"
@@ -17,11 +19,13 @@ bool IsExecutable(const std::string& path) {
   return access(path.c_str(), X_OK) == 0 && std::filesystem::is_regular_file(path);
 }
 
-// Spaces and the few characters that are not safe in a file address.
+// Spaces and the few characters that are not safe in a file address, nor in the forwarding page
+// that quotes it.
 std::string EscapeForAddress(const std::string& path) {
   std::string escaped;
   for (const char c : path) {
-    if (c == ' ' || c == '#' || c == '%' || c == '?') {
+    if (c == ' ' || c == '#' || c == '%' || c == '?' || c == '"' || c == '\'' || c == '<' || c == '>' ||
+        c == '\\' || c == '&') {
       static const char* hex = "0123456789ABCDEF";
       escaped += '%';
       escaped += hex[(static_cast<unsigned char>(c) >> 4) & 15];
@@ -81,6 +85,29 @@ std::string BrowserHelp::AddressFor(const std::string& path, const HelpRequest& 
   return address;
 }
 
+std::string BrowserHelp::OpenerArgument(const std::string& path, const HelpRequest& request) const {
+  const std::string address = AddressFor(path, request);
+  const std::size_t hash = address.find('#');
+  if (hash == std::string::npos) return address;
+  std::error_code error;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path(error) / ("dakto-help-" + std::to_string(getuid()));
+  std::filesystem::create_directories(folder, error);
+  std::string section = address.substr(hash + 1);
+  for (char& c : section) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') c = '_';
+  }
+  const std::filesystem::path page = folder / (section + ".html");
+  std::ofstream file(page, std::ios::trunc);
+  file << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+       << "<meta http-equiv=\"refresh\" content=\"0; url=" << address << "\">\n"
+       << "<script>location.replace(\"" << address << "\");</script>\n"
+       << "<title>Dakto help</title></head>\n<body><a href=\"" << address
+       << "\">Dakto help</a></body></html>\n";
+  if (!file) return address;
+  return "file://" + EscapeForAddress(page.string());
+}
+
 void BrowserHelp::Request(const HelpRequest& request) {
   // The browser is not ours to close: when the program is done with its help, nothing is left to do.
   if (request.command == HelpCommand::Quit) return;
@@ -91,7 +118,7 @@ void BrowserHelp::Request(const HelpRequest& request) {
     problem = "The help file was not found.";
   } else if (opener.empty()) {
     problem = "No program to open it was found (" + opener_ + ").";
-  } else if (!StartDetached(opener, AddressFor(path, request))) {
+  } else if (!StartDetached(opener, OpenerArgument(path, request))) {
     problem = "The program " + opener + " could not be started.";
   }
   if (problem.empty()) return;

@@ -47,8 +47,11 @@ class BrowserHelp : public HelpViewer {
   void SetOpener(std::string opener) { opener_ = std::move(opener); }
   void Request(const HelpRequest& request) override;
 
-  // The address the browser is given: file://<absolute path>#<section>.
+  // The address of the help at the request's section: file://<absolute path>#<section>.
   std::string AddressFor(const std::string& path, const HelpRequest& request) const;
+  // What the opener is given. Openers often drop the "#section" of a file address, so for a
+  // section it is a small page of ours (in the temporary folder) that forwards the browser to it.
+  std::string OpenerArgument(const std::string& path, const HelpRequest& request) const;
 
  private:
   Platform& platform_;
