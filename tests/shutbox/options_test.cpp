@@ -18,6 +18,10 @@ struct OptionsCase {
   bool warning;
 };
 
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
 class OptionsTest : public ShutBoxTest, public ::testing::WithParamInterface<OptionsCase> {};
 
 TEST_P(OptionsTest, ChangesTheOpponentAndNamesAndRestartsOnAChange) {

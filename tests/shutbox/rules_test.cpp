@@ -108,10 +108,15 @@ TEST_F(RulesTest, NoMoveLeftWhenNoOneToFourOpenBoxesMakeTheTotal) {
     int die1, die2;
     bool noMove;
   } const cases[] = {
-      {{1, 2, 4}, 4, 4, true},  // 1 + 2 + 4 = 7
-      {{1, 2, 4}, 3, 4, false},   {{4, 5}, 1, 2, true},
-      {{}, 1, 1, true},           {{1, 2, 3, 4, 9}, 5, 5, false},  // 1 + 2 + 3 + 4
-      {{1, 2, 3, 4}, 6, 6, true},                                  // would need more than the boxes there are
+      // clang-format off
+      {{1, 2, 4}, 4, 4, true},         // 1 + 2 + 4 = 7
+      {{1, 2, 4}, 3, 4, false},
+      {{4, 5}, 1, 2, true},
+      {{}, 1, 1, true},
+      {{1, 2, 3, 4, 9}, 5, 5, false},  // 1 + 9
+      {{1, 2, 3, 4}, 5, 5, false},     // only all four make 10
+      {{1, 2, 3, 4}, 6, 6, true},      // 12 is more than all four
+      // clang-format on
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.open));
@@ -143,6 +148,15 @@ TEST_F(RulesTest, ShuttingAllNineLeavesTheDiceOutAndTheNextCupActionPassesWithZe
   EXPECT_EQ(game->TotalScore[1], 0);  // scored when the round ends
 }
 
+TEST_F(RulesTest, APaintInTheSecondPlayersTurnLeavesTheFirstPlayersTurnScore) {
+  game->TurnScore = {0, 12, 45};
+  game->Player1ToMove = false;
+  OpenOnly({1, 2, 3});
+  game->PaintScreen();
+  EXPECT_EQ(game->TurnScore[1], 12);
+  EXPECT_EQ(game->TurnScore[2], 6);
+}
+
 TEST_F(RulesTest, TheCupPassesOnlyWhenNothingCanBeShut) {
   OpenOnly({1, 2, 6});
   DiceOnTable(4, 4);  // 6 + 2
@@ -160,6 +174,10 @@ struct RoundCase {
   const char* result;  // the winner's glyphs shown
   std::vector<std::pair<std::string, std::uint32_t>> table;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class RoundEndTest : public ShutBoxTest, public ::testing::WithParamInterface<RoundCase> {};
 
