@@ -115,6 +115,8 @@ void TDaktoWindow::Paint() {
     FirstPaintPending = false;
     // The picture goes up before the music asks about a missing file over it.
     front_->Draw(platform_, PlayOrigin, Prefs.TipIndex);
+    // Show it at once: opening the music loads a soundfont, which need not hold up the picture.
+    platform_.Present();
     if (Prefs.MusicOn != 0) {
       music_->OpenMusic(MusicFileText(Prefs));
       music_->PlayMusic();
