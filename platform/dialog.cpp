@@ -333,13 +333,11 @@ void DialogModel::Click(int index) {
       state_ = State::Ok;
       break;
     case ControlKind::Static:
-      // A label hands the click to the edit that follows it.
-      if (index + 1 < static_cast<int>(dialog_.controls.size())) {
-        for (int next = index + 1; next < static_cast<int>(dialog_.controls.size()); ++next) {
-          if (dialog_.controls[next].kind == ControlKind::Frame) continue;
-          if (dialog_.controls[next].kind == ControlKind::Edit) focus_ = next;
-          break;
-        }
+      // A label hands the click to the edit that follows it, frames aside.
+      for (int next = index + 1; next < static_cast<int>(dialog_.controls.size()); ++next) {
+        if (dialog_.controls[next].kind == ControlKind::Frame) continue;
+        if (dialog_.controls[next].kind == ControlKind::Edit) focus_ = next;
+        break;
       }
       break;
     case ControlKind::Frame:

@@ -358,6 +358,16 @@ TEST(DialogMouse, AClickOnALabelActsAndOkActsOnRelease) {
   EXPECT_TRUE(host.AnswersLeft() == 0 && host.ModalFaults().empty());
 }
 
+TEST(DialogMouse, AClickOnTheNameLabelPutsTheTypingInItsEdit) {
+  const DialogTemplate dialog = *LoadDialogTemplate(201);
+  DialogModel model(dialog);
+  model.Click(model.IndexOf(108));  // "Enter new player name:"
+  model.Char(U'Z');
+  EXPECT_EQ(model.Text(model.IndexOf(105)), "Z");
+  model.Click(model.IndexOf(106));  // a frame does nothing
+  EXPECT_EQ(dialog.controls[model.Focus()].id, 105);
+}
+
 TEST(DialogMouse, TheCloseBoxOfACaptionedDialogCancels) {
   TestHost host;
   ModalTestWindow window(host);
