@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "platform/modal_host.h"
+#include "platform/modal_loop.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 
@@ -365,6 +366,7 @@ void DialogModel::ClearText(int index) {
 }
 
 bool RunDialog(Platform& platform, const DialogTemplate& dialog, TransferBuffer& buffer) {
+  if (CloseIsPending(platform)) return false;
   if (ModalHost* host = platform.Modals()) return host->Dialog(dialog, buffer);
   return RunDrawnDialog(platform, dialog, buffer);
 }

@@ -393,6 +393,7 @@ std::optional<std::string> RunDrawnFileChooser(Platform& platform, const FileCho
 }
 
 std::optional<std::string> ChooseOpenFile(Platform& platform, const FileChooserRequest& request) {
+  if (CloseIsPending(platform)) return std::nullopt;
   if (ModalHost* host = platform.Modals()) return host->ChooseFile(request);
   return RunDrawnFileChooser(platform, request);
 }

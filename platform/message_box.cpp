@@ -219,6 +219,8 @@ MessageBoxAnswer RunDrawnMessageBox(Platform& platform, const MessageBoxRequest&
 }
 
 MessageBoxAnswer ShowMessageBox(Platform& platform, const MessageBoxRequest& request) {
+  // Once the window is closing, no box opens: on either backend, so tests see what users get.
+  if (CloseIsPending(platform)) return MessageBoxAnswer::Cancelled;
   if (ModalHost* host = platform.Modals()) return host->MessageBox(request);
   return RunDrawnMessageBox(platform, request);
 }

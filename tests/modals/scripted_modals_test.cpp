@@ -56,6 +56,18 @@ TEST(ScriptedModals, AModalWithoutItsAnswerIsAFaultNamingItsText) {
   EXPECT_FALSE(host.Modals()[0].answered);
 }
 
+TEST(ScriptedModals, NothingOpensOnceTheWindowIsClosing) {
+  TestHost host;
+  host.Post({.kind = Message::Kind::Close});
+  EXPECT_EQ(ShowMessageBox(host.Platform(), "Sure?", "Q", MessageBoxButtons::YesNo),
+            MessageBoxAnswer::Cancelled);
+  TransferBuffer buffer(*LoadDialogTemplate(205));
+  EXPECT_FALSE(RunDialog(host.Platform(), 205, buffer));
+  EXPECT_EQ(ChooseOpenFile(host.Platform()), std::nullopt);
+  EXPECT_TRUE(host.Modals().empty());
+  EXPECT_EQ(host.Platform().Queue().Count(), 1u) << "the Close waits for the main loop";
+}
+
 TEST(HeadlessMedia, RecordsSoundsMusicAndHelp) {
   TestHost host;
   host.WriteFile("orlo.mid", ShortMidi());
