@@ -26,7 +26,7 @@ std::uint32_t WaveDurationMs(std::span<const std::uint8_t> wave) {
   while (at + 8 <= wave.size()) {
     const std::uint32_t tag = ReadLittle(wave, at, 4);
     const std::uint32_t size = ReadLittle(wave, at + 4, 4);
-    if (tag == 0x20746D66 && at + 16 <= wave.size()) {  // "fmt "
+    if (tag == 0x20746D66 && at + 20 <= wave.size()) {  // "fmt ", as far as its byte rate
       bytesPerSecond = ReadLittle(wave, at + 16, 4);
     } else if (tag == 0x61746164) {  // "data"
       if (bytesPerSecond == 0) return 0;

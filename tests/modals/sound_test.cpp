@@ -20,6 +20,11 @@ TEST(WaveDuration, ComesFromTheHeaderOrIsZero) {
   std::vector<std::uint8_t> corrupt = ShortWave(100);
   corrupt[8] = 'X';
   EXPECT_EQ(WaveDurationMs(corrupt), 0u);
+  for (const std::size_t size : {20u, 30u, 35u}) {  // cut inside the "fmt " chunk: no byte rate to read
+    std::vector<std::uint8_t> head = ShortWave(100);
+    head.resize(size);
+    EXPECT_EQ(WaveDurationMs(head), 0u) << size;
+  }
 }
 
 TEST(MixerSound, PlaysCutsOffAndStopsOnTheDummyDevice) {
