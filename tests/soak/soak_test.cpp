@@ -278,6 +278,7 @@ std::string Soak::Run(std::uint64_t events) {
       }
     }
     if (event % 1000 == 0) driver_->Platform().ClearRecords();
+    if (event % 1'000'000 == 0 && event > 0) std::cerr << "soak: " << event << " events\n";
     if (!fault.empty()) {
       std::ostringstream report;
       report << fault << "\nreproduce with DAKTO_SOAK_SEED=" << seed_ << " DAKTO_SOAK_EVENTS=" << event + 1
@@ -287,6 +288,53 @@ std::string Soak::Run(std::uint64_t events) {
   }
   modals_ += driver_->Platform().Answerer().Answered();
   return CloseAndCompare(saved);
+}
+
+// The Shut The Box checks see each kind of broken state, and only those.
+TEST(SoakTest, TheShutTheBoxChecksCatchEachBrokenState) {
+  ShellDriver driver;
+  driver.Start();
+  driver.Send({.kind = Message::Kind::LeftDown, .point = driver.Client({100, 350})});
+  ASSERT_NE(driver.Window().StbGame, nullptr);
+  ShutTheBoxGame& game = *driver.Window().StbGame;
+  const struct {
+    const char* name;
+    std::function<void(ShutTheBoxGame&)> breakIt;
+  } cases[] = {
+      {"a box in the throw left open", [](ShutTheBoxGame& g) { g.BoxInThrow[4] = true; }},
+      {"more shut than thrown",
+       [](ShutTheBoxGame& g) {
+         g.DiceThrown = true;
+         g.Die1 = g.Die2 = 1;
+         g.BoxShut[3] = g.BoxInThrow[3] = true;
+       }},
+      {"a die showing 7", [](ShutTheBoxGame& g) { g.Die2 = 7; }},
+      {"a negative turn score", [](ShutTheBoxGame& g) { g.TurnScore[2] = -1; }},
+      {"a total that fell", [](ShutTheBoxGame& g) { g.TotalScore = {0, 20, 30}; }},
+  };
+  for (const auto& c : cases) {
+    auto boxShut = game.BoxShut, boxInThrow = game.BoxInThrow;
+    const bool diceThrown = game.DiceThrown;
+    const int die1 = game.Die1, die2 = game.Die2;
+    const auto turn = game.TurnScore;
+    ShutTheBoxWatch watch;
+    game.TotalScore = {0, 25, 35};
+    EXPECT_EQ(watch.Check(game), "") << c.name << ": the state before";
+    c.breakIt(game);
+    EXPECT_NE(watch.Check(game), "") << c.name;
+    game.BoxShut = boxShut;
+    game.BoxInThrow = boxInThrow;
+    game.DiceThrown = diceThrown;
+    game.Die1 = die1;
+    game.Die2 = die2;
+    game.TurnScore = turn;
+  }
+  // A new game starts both totals from zero.
+  ShutTheBoxWatch watch;
+  game.TotalScore = {0, 25, 35};
+  watch.Check(game);
+  game.TotalScore = {0, 0, 0};
+  EXPECT_EQ(watch.Check(game), "");
 }
 
 TEST(SoakTest, RandomInputKeepsEveryScreenConsistentAndSavesWhatItHeld) {
