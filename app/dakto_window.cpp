@@ -1,6 +1,7 @@
 #include "app/dakto_window.h"
 
 #include "app/front_geometry.h"
+#include "app/help_topics.h"
 #include "app/preferences_file.h"
 #include "games/shutbox/shutbox_geometry.h"
 #include "games/tenthou/tenthou_geometry.h"
@@ -21,6 +22,7 @@ TDaktoWindow::TDaktoWindow(Platform& platform) : platform_(platform) {
   LoadPreferences();
   StartupMusicFile = MusicFileText(Prefs);
   platform_.Reseed();
+  platform_.Help().SetHelpFile(std::string(kHelpFileName), HelpAnchorFor);
   front_ = std::make_unique<FrontScreen>();
   FrontPalette = front_->FrontPalette();
   Prefs.TipIndex = NextTipIndex(Prefs.TipIndex);
