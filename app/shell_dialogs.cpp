@@ -64,6 +64,8 @@ void TDaktoWindow::SetUpDefaults() {
 
 void TDaktoWindow::CheckSameNames() {
   if (!ResolveSameNames(Prefs)) return;
+  // The board shows the name that was put right before the warning explains it.
+  if (ActiveScreen == ScreenKind::ShutTheBoxScreen && StbGame) StbGame->DrawNames();
   ShowMessageBox(platform_, SameNamesWarning(Prefs), "Warning");
 }
 
