@@ -143,6 +143,18 @@ TEST_F(ShutTheBoxScreenTest, SwitchesHelpGremlinAndNames) {
   EXPECT_EQ(host_.AnswersLeft(), 0u);
 }
 
+TEST_F(ShutTheBoxScreenTest, ASecondPlayerNamedLikeTheFirstBecomesPlayerbWithAWarning) {
+  window_->Prefs.StbVsComputer = 0;
+  host_.AnswerDialog(DialogAnswer::Ok().Check(102).Check(104).Type(105, "playera"));
+  host_.AnswerMessageBox(MessageBoxAnswer::Ok);
+  host_.Platform().ClearRecords();
+  host_.Click(150, 280);
+  EXPECT_EQ(NameText(window_->Prefs.Player2Name), "PLAYERB");
+  ASSERT_EQ(host_.Modals().size(), 2u);
+  EXPECT_EQ(host_.Modals()[1].caption, "Warning");
+  EXPECT_FALSE(window_->StbGame->DiceThrown) << "the name change started a new game";
+}
+
 TEST_F(ShutTheBoxScreenTest, MusicControlSwitchesTheMusic) {
   host_.WriteFile("orlo.mid", TinyMidi());
   host_.Click(180, 370);
