@@ -19,6 +19,7 @@
 #include "app/side_controls.h"
 #include "games/shutbox/shutbox_geometry.h"
 #include "games/tenthou/tenthou_geometry.h"
+#include "platform/files.h"
 #include "tests/soak/shell_driver.h"
 
 namespace dakto::testing {
@@ -256,9 +257,24 @@ std::string Soak::CloseAndCompare(std::vector<std::uint8_t>& saved) {
   return {};
 }
 
+// The file the first start finds: none, or one of the fuzzer's seeds (odd names, extreme delays
+// and counts, short and long files), picked by the seed.
+std::optional<std::vector<std::uint8_t>> FirstFile(std::uint64_t seed) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(DAKTO_SOURCE_DIR "/tests/fuzz/corpus", error)) {
+    files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  const std::size_t pick = seed % (files.size() + 1);
+  if (pick == files.size()) return std::nullopt;
+  return ReadWholeFile(files[pick].string());
+}
+
 std::string Soak::Run(std::uint64_t events) {
   std::vector<std::uint8_t> saved;
-  StartSession(nullptr);
+  const auto first = FirstFile(seed_);
+  StartSession(first ? &*first : nullptr);
   std::uint64_t sessionEnd = 2000 + Below(20000);
   for (std::uint64_t event = 0; event < events; ++event) {
     std::string fault;
