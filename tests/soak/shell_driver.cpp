@@ -76,6 +76,8 @@ std::optional<std::string> ImprovisedModals::ChooseFile(const FileChooserRequest
     const std::uint32_t pick = Below(static_cast<std::uint32_t>(chooserPaths_.size()) + 1);
     if (pick < chooserPaths_.size()) answer.path = chooserPaths_[pick];
   }
+  // A real chooser leaves the process in the folder it browsed last; the program must come back.
+  if (random_ && Below(3) == 0) ChangeDirectory("/");
   scripted_.Script(std::move(answer));
   auto chosen = scripted_.ChooseFile(request);
   ++answered_;

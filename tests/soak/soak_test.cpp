@@ -239,6 +239,8 @@ std::string Soak::CheckInvariants() {
   for (const std::int32_t delay : {window.Prefs.StbDelay, window.Prefs.TenThouDelay, window.Prefs.PokerDelay}) {
     if (delay < kMinDelay || delay > kMaxDelay) fault << "a delay is " << delay << "; ";
   }
+  // Files are opened by bare name, so a chooser that wandered off must have come back.
+  if (CurrentDirectory() != driver_->WorkDir()) fault << "the working directory moved to " << CurrentDirectory() << "; ";
   if (driver_->Platform().Answerer().OpenNow() != 0) fault << "a modal is still open; ";
   if (driver_->Platform().Scripted().AnswersLeft() != 0) fault << "a modal answer was never used; ";
   for (const std::string& what : driver_->Platform().ModalFaults()) fault << "modal fault: " << what << "; ";
