@@ -14,7 +14,6 @@ namespace dakto {
 
 TDaktoWindow::TDaktoWindow(Platform& platform) : platform_(platform) {
   StartupDirectory = CurrentDirectory();
-  if (StartupDirectory.size() > 255) StartupDirectory.resize(255);
   Prefs.StbVsComputer = 1;
   Prefs.MusicOn = 1;
   Prefs.SoundEffectsOn = 1;
