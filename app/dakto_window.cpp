@@ -57,7 +57,10 @@ void TDaktoWindow::ReadPreferences() {
 }
 
 void TDaktoWindow::WritePreferences() {
-  WritePreferencesFile(StartupDirectory + "/" + kPreferencesFile, Prefs);
+  // The chooser may have moved the working directory; the file belongs where the program started.
+  const std::string path =
+      StartupDirectory.empty() ? kPreferencesFile : StartupDirectory + "/" + kPreferencesFile;
+  WritePreferencesFile(path, Prefs);
 }
 
 void TDaktoWindow::RebuildPaneRegions() {
