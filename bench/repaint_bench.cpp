@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/against_memcpy.h"
 #include "platform/bitmap.h"
 #include "platform/painter.h"
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+using dakto::bench::kHeight;
+using dakto::bench::kWidth;
 
 std::unique_ptr<dakto::Bitmap> PictureOr(const char* name, int width, int height) {
   if (auto loaded = dakto::Bitmap::Load(name)) return loaded;
@@ -47,42 +48,8 @@ void FullRepaint(benchmark::State& state) {
 }
 BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 
-void MemcpyFloor(benchmark::State& state) {
-  std::vector<std::uint32_t> from(kWidth * kHeight, 1);
-  std::vector<std::uint32_t> to(kWidth * kHeight, 0);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(std::uint32_t));
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(MemcpyFloor)->Unit(benchmark::kMicrosecond);
-
-// Keeps each benchmark's time per iteration so the ratio can be printed at the end.
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration) times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  CollectingReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double repaint = reporter.times["FullRepaint"];
-  const double floor = reporter.times["MemcpyFloor"];
-  if (repaint > 0 && floor > 0) {
-    const double ratio = repaint / floor;
-    std::printf("\nfull repaint of %d x %d: %.0f us; memcpy floor: %.0f us; ratio %.2f (goal: at most 3) %s\n", kWidth,
-                kHeight, repaint, floor, ratio, ratio <= 3.0 ? "MET" : "NOT MET");
-  }
-  benchmark::Shutdown();
-  return 0;
+  return dakto::bench::RunAgainstMemcpy(argc, argv, "FullRepaint", "full repaint");
 }

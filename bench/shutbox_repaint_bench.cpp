@@ -11,13 +11,14 @@
 
 #include "app/game_shell.h"
 #include "app/preferences.h"
+#include "bench/against_memcpy.h"
 #include "games/shutbox/shutbox_game.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
+using dakto::bench::kHeight;
+using dakto::bench::kWidth;
 
 // The headless window without its draw log, so that only the drawing itself is timed.
 class QuietPlatform : public dakto::HeadlessPlatform {
@@ -68,44 +69,8 @@ void ShutBoxRepaint(benchmark::State& state) {
 }
 BENCHMARK(ShutBoxRepaint)->Unit(benchmark::kMicrosecond);
 
-void MemcpyFloor(benchmark::State& state) {
-  std::vector<std::uint32_t> from(kWidth * kHeight, 1);
-  std::vector<std::uint32_t> to(kWidth * kHeight, 0);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(std::uint32_t));
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(MemcpyFloor)->Unit(benchmark::kMicrosecond);
-
-// Keeps each benchmark's time per iteration so the ratio can be printed at the end.
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration) times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  CollectingReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double repaint = reporter.times["ShutBoxRepaint"];
-  const double floor = reporter.times["MemcpyFloor"];
-  if (repaint > 0 && floor > 0) {
-    const double ratio = repaint / floor;
-    std::printf(
-        "\nShut The Box repaint of %d x %d: %.0f us; memcpy floor: %.0f us; ratio %.2f (goal: at most 3) "
-        "%s\n",
-        kWidth, kHeight, repaint, floor, ratio, ratio <= 3.0 ? "MET" : "NOT MET");
-  }
-  benchmark::Shutdown();
-  return 0;
+  return dakto::bench::RunAgainstMemcpy(argc, argv, "ShutBoxRepaint", "Shut The Box repaint");
 }
