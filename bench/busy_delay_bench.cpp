@@ -19,7 +19,8 @@ namespace {
 double ProcessorSeconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 }  // namespace
@@ -40,7 +41,8 @@ int main() {
   for (int i = 0; i < kWaits; ++i) {
     const auto start = std::chrono::steady_clock::now();
     dakto::BusyDelay(platform, kMs);
-    const double waited = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double waited =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     errors.push_back(std::abs(waited - kMs));
   }
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
@@ -48,9 +50,9 @@ int main() {
   std::sort(errors.begin(), errors.end());
   const double median = (errors[kWaits / 2 - 1] + errors[kWaits / 2]) / 2;
   const double cpuShare = 100.0 * cpu / wall;
-  std::printf("%d waits of %d ms: median error %.3f ms (goal: at most 1 ms) %s; worst %.3f ms\n", kWaits, kMs, median,
-              median <= 1.0 ? "MET" : "NOT MET", errors.back());
-  std::printf("processor time %.1f ms over %.1f ms waited: %.2f %% (goal: at most 5 %%) %s\n", cpu * 1000, wall * 1000,
-              cpuShare, cpuShare <= 5.0 ? "MET" : "NOT MET");
+  std::printf("%d waits of %d ms: median error %.3f ms (goal: at most 1 ms) %s; worst %.3f ms\n", kWaits, kMs,
+              median, median <= 1.0 ? "MET" : "NOT MET", errors.back());
+  std::printf("processor time %.1f ms over %.1f ms waited: %.2f %% (goal: at most 5 %%) %s\n", cpu * 1000,
+              wall * 1000, cpuShare, cpuShare <= 5.0 ? "MET" : "NOT MET");
   return 0;
 }
