@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -281,25 +282,46 @@ TEST_F(NoAudioDeviceTest, SoundsAreSilentAndTheSequencerSaysSo) {
   EXPECT_FALSE(MusicErrorText(opened).empty());
 }
 
-// The help viewer with no help file beside the program says where it looked, once per request.
-TEST(HelpFaultTest, AMissingHelpFileIsReportedWithWhereItWasLookedFor) {
-  TestHost host;
-  BrowserHelp help(host.Platform());
-  help.SetOpener("true");
-  for (const HelpRequest& request : {HelpRequest{HelpCommand::Contents, {}},
-                                     HelpRequest{HelpCommand::Keyword, "Shut The Box"}}) {
-    host.AnswerMessageBox(MessageBoxAnswer::Ok);
-    help.Request(request);
+// The help viewer says what is wrong and where it looked, once per request, and opens the help
+// quietly once it is there.
+TEST(HelpFaultTest, EachMissingPieceIsReportedWithWhereTheHelpWasLookedFor) {
+  const struct {
+    const char* name;
+    const char* file;  // "": none; "/": a folder of that name
+    const char* opener;
+    const char* problem;  // "": opened without a message
+  } cases[] = {
+      {"no help file", "", "true", "The help file was not found."},
+      {"a folder in its place", "/", "true", "The help file was not found."},
+      {"no opener", "<html></html>", "no-such-opener-program", "No program to open it was found"},
+      {"all there", "<html></html>", "true", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestHost host;
+    if (c.file == std::string("/")) {
+      std::filesystem::create_directory(host.WorkDir() + "/dakto.html");
+    } else if (*c.file != '\0') {
+      host.WriteFile("dakto.html", Bytes8(c.file, c.file + std::strlen(c.file)));
+    }
+    BrowserHelp help(host.Platform());
+    help.SetOpener(c.opener);
+    const bool reported = *c.problem != '\0';
+    for (const HelpRequest& request : {HelpRequest{HelpCommand::Contents, {}},
+                                       HelpRequest{HelpCommand::Keyword, "Shut The Box"}}) {
+      if (reported) host.AnswerMessageBox(MessageBoxAnswer::Ok);
+      help.Request(request);
+    }
+    ASSERT_EQ(host.Modals().size(), reported ? 2u : 0u);
+    for (const ModalRecord& box : host.Modals()) {
+      EXPECT_EQ(box.caption, "Help");
+      EXPECT_NE(box.text.find("The help could not be opened."), std::string::npos);
+      EXPECT_NE(box.text.find(c.problem), std::string::npos) << box.text;
+      EXPECT_NE(box.text.find(host.WorkDir() + "/dakto.html"), std::string::npos) << box.text;
+    }
+    help.Quit();
+    EXPECT_EQ(host.Modals().size(), reported ? 2u : 0u) << "quitting the help shows nothing";
   }
-  ASSERT_EQ(host.Modals().size(), 2u);
-  for (const ModalRecord& box : host.Modals()) {
-    EXPECT_EQ(box.caption, "Help");
-    EXPECT_NE(box.text.find("The help could not be opened."), std::string::npos);
-    EXPECT_NE(box.text.find(host.WorkDir() + "/dakto.html"), std::string::npos) << box.text;
-  }
-  host.AnswerMessageBox(MessageBoxAnswer::Ok);
-  help.Quit();
-  EXPECT_EQ(host.AnswersLeft(), 1u) << "quitting a help that never opened shows nothing";
 }
 
 }  // namespace
