@@ -118,6 +118,10 @@ class Soak {
   void StartSession(const std::vector<std::uint8_t>* saved);
   Point RandomPoint(const ScreenCheck& screen);
   void RandomEvent();
+  bool RandomBurst();
+  void Deliver(const Message& message);
+  void DeliverResize(Size size);
+  std::string CompareSaved(PreferencesBlock held, std::vector<std::uint8_t>& saved);
   std::string CheckInvariants();
   std::string CloseAndCompare(std::vector<std::uint8_t>& saved);
 
@@ -128,6 +132,7 @@ class Soak {
   ShutTheBoxWatch stbWatch_;
   std::uint64_t modals_ = 0;
   std::uint64_t sessions_ = 0;
+  bool burst_ = false;
   std::array<std::uint64_t, 4> eventsOn_{};
 };
 
@@ -192,33 +197,67 @@ void Soak::RandomEvent() {
   ++eventsOn_[static_cast<std::size_t>(window.ActiveScreen)];
   const std::uint32_t pick = Below(1000);
   if (pick < 330) {
-    driver_->Send({.kind = Message::Kind::LeftDown, .point = RandomPoint(*screen)});
+    Deliver({.kind = Message::Kind::LeftDown, .point = RandomPoint(*screen)});
   } else if (pick < 500) {
-    driver_->Send({.kind = Message::Kind::LeftUp, .point = RandomPoint(*screen)});
+    Deliver({.kind = Message::Kind::LeftUp, .point = RandomPoint(*screen)});
   } else if (pick < 580) {
-    driver_->Send({.kind = Message::Kind::RightDown, .point = RandomPoint(*screen)});
+    Deliver({.kind = Message::Kind::RightDown, .point = RandomPoint(*screen)});
   } else if (pick < 700) {
-    driver_->Send({.kind = Message::Kind::MouseMove, .point = RandomPoint(*screen)});
+    Deliver({.kind = Message::Kind::MouseMove, .point = RandomPoint(*screen)});
   } else if (pick < 930) {
     // Keys the program reacts to, and some it does not.
     static constexpr char32_t kKeys[] = {U'+', U'=', U'-', U'_', U'S', U's', U' ', U'1', U'2', U'3', U'4',
                                          U'5', U'6', U'7', U'8', U'9', U'0', U'a', U'Q', U'\r', U'\x1b',
                                          U'\t', U'\b', U'\0', U'\u00e9', U'\U0001F3B2'};
-    driver_->Send({.kind = Message::Kind::Char, .character = kKeys[Below(std::size(kKeys))]});
+    Deliver({.kind = Message::Kind::Char, .character = kKeys[Below(std::size(kKeys))]});
   } else if (pick < 960) {
-    driver_->Send({.kind = Message::Kind::KeyDown, .key = static_cast<Key>(Below(13)), .shift = Below(2) == 0});
+    Deliver({.kind = Message::Kind::KeyDown, .key = static_cast<Key>(Below(13)), .shift = Below(2) == 0});
   } else if (pick < 985) {
-    if (driver_->Platform().MusicRecorder().FinishPlay()) driver_->Pump();
+    if (driver_->Platform().MusicRecorder().FinishPlay() && !burst_) driver_->Pump();
   } else {
     const std::uint32_t size = Below(100);
     if (size < 5) {
-      driver_->Resize({static_cast<int>(Below(4000)) + 1, static_cast<int>(Below(3000)) + 1});  // up to huge
+      DeliverResize({static_cast<int>(Below(4000)) + 1, static_cast<int>(Below(3000)) + 1});  // up to huge
     } else if (size < 35) {
-      driver_->Resize({static_cast<int>(Below(64)), static_cast<int>(Below(64))});  // tiny, even empty
+      DeliverResize({static_cast<int>(Below(64)), static_cast<int>(Below(64))});  // tiny, even empty
     } else {
-      driver_->Resize({500 + static_cast<int>(Below(900)), 400 + static_cast<int>(Below(600))});
+      DeliverResize({500 + static_cast<int>(Below(900)), 400 + static_cast<int>(Below(600))});
     }
   }
+}
+
+void Soak::Deliver(const Message& message) {
+  if (burst_) {
+    driver_->Platform().Queue().Post(message);
+  } else {
+    driver_->Send(message);
+  }
+}
+
+void Soak::DeliverResize(Size size) {
+  if (burst_) {
+    driver_->Platform().Resize(size);
+  } else {
+    driver_->Resize(size);
+  }
+}
+
+// Several inputs queued at once, as they pile up while an animation runs, now and then with the
+// close box among them. Returns true when a Close was queued.
+bool Soak::RandomBurst() {
+  burst_ = true;
+  const std::uint32_t count = 2 + Below(5);
+  const std::uint32_t closeAt = Below(40) == 0 ? Below(count) : count;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    if (i == closeAt) {
+      driver_->Platform().Queue().Post({.kind = Message::Kind::Close});
+    } else {
+      RandomEvent();
+    }
+  }
+  burst_ = false;
+  driver_->Pump();
+  return closeAt < count;
 }
 
 std::string Soak::CheckInvariants() {
@@ -249,9 +288,13 @@ std::string Soak::CheckInvariants() {
 
 // Closes the program and checks the file holds the block it had: nothing it kept is lost.
 std::string Soak::CloseAndCompare(std::vector<std::uint8_t>& saved) {
-  PreferencesBlock held = driver_->Window().Prefs;
-  held.NeedsSetup = 0;
+  const PreferencesBlock held = driver_->Window().Prefs;
   if (!driver_->Close()) return "the window refused to close; ";
+  return CompareSaved(held, saved);
+}
+
+std::string Soak::CompareSaved(PreferencesBlock held, std::vector<std::uint8_t>& saved) {
+  held.NeedsSetup = 0;
   const PreferencesFileRead read = ReadPreferencesFile(driver_->PathOf("dakto.prf"));
   if (read.status != PreferencesFileRead::Status::Read) return "nothing was saved at close; ";
   if (!(read.block == held)) return "the saved file differs from what the program held; ";
@@ -288,8 +331,16 @@ std::string Soak::Run(std::uint64_t events) {
         sessionEnd = event + 2000 + Below(20000);
       }
     } else {
-      RandomEvent();
-      if (driver_->Closed()) {
+      const bool closeQueued = Below(100) < 5 ? RandomBurst() : (RandomEvent(), false);
+      if (driver_->Closed() && closeQueued) {
+        // The window is gone but its object is not: what it held at the close is what it saved.
+        fault = CompareSaved(driver_->Window().Prefs, saved);
+        if (fault.empty()) {
+          modals_ += driver_->Platform().Answerer().Answered();
+          StartSession(&saved);
+          sessionEnd = event + 2000 + Below(20000);
+        }
+      } else if (driver_->Closed()) {
         fault = "the window closed by itself; ";
       } else {
         fault = CheckInvariants();
