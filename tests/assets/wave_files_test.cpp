@@ -36,9 +36,9 @@ constexpr WaveRole kWaves[] = {
 constexpr double kFullScale = 32767.0;
 
 struct DecodedWave {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec audio{};
   std::vector<std::int16_t> samples;
-  double Seconds() const { return static_cast<double>(samples.size()) / spec.freq; }
+  double Seconds() const { return static_cast<double>(samples.size()) / audio.freq; }
   double Peak(std::size_t from, std::size_t to) const {
     int peak = 0;
     for (std::size_t i = from; i < std::min(to, samples.size()); ++i)
@@ -53,7 +53,7 @@ struct DecodedWave {
   if (file == nullptr) return ::testing::AssertionFailure() << name << ": " << SDL_GetError();
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(file, 1, &out.spec, &buffer, &length) == nullptr) {
+  if (SDL_LoadWAV_RW(file, 1, &out.audio, &buffer, &length) == nullptr) {
     return ::testing::AssertionFailure() << name << " does not decode: " << SDL_GetError();
   }
   out.samples.resize(length / 2);
@@ -69,9 +69,9 @@ class WaveFileTest : public ::testing::TestWithParam<WaveRole> {
 };
 
 TEST_P(WaveFileTest, IsMono16BitPcmAtAStandardRate) {
-  EXPECT_EQ(wave_.spec.format, AUDIO_S16LSB);
-  EXPECT_EQ(wave_.spec.channels, 1);
-  EXPECT_TRUE(wave_.spec.freq == 22050 || wave_.spec.freq == 44100) << wave_.spec.freq;
+  EXPECT_EQ(wave_.audio.format, AUDIO_S16LSB);
+  EXPECT_EQ(wave_.audio.channels, 1);
+  EXPECT_TRUE(wave_.audio.freq == 22050 || wave_.audio.freq == 44100) << wave_.audio.freq;
 }
 
 TEST_P(WaveFileTest, IsNormalisedWithoutClipping) {
@@ -82,7 +82,7 @@ TEST_P(WaveFileTest, IsNormalisedWithoutClipping) {
 
 TEST_P(WaveFileTest, StartsAndEndsAtRestSoNothingClicks) {
   ASSERT_FALSE(wave_.samples.empty());
-  const auto millisecond = static_cast<std::size_t>(wave_.spec.freq / 1000);
+  const auto millisecond = static_cast<std::size_t>(wave_.audio.freq / 1000);
   const std::size_t n = wave_.samples.size();
   EXPECT_LE(std::abs(int{wave_.samples.front()}), 0.01 * kFullScale);
   EXPECT_LE(std::abs(int{wave_.samples.back()}), 0.01 * kFullScale);
@@ -110,7 +110,7 @@ TEST(WaveFiles, TogetherStayWellUnderTwoMegabytes) {
 // The strongest period between 1/1500 s and 1/300 s, by autocorrelation, refined
 // between samples by a parabola through the peak.
 double PitchOf(const DecodedWave& wave) {
-  const int rate = wave.spec.freq;
+  const int rate = wave.audio.freq;
   const auto from = static_cast<std::size_t>(rate / 100);  // past the hammer's noise
   const auto span = static_cast<std::size_t>(rate / 20);
   const auto correlation = [&](int lag) {
@@ -149,7 +149,7 @@ TEST(WaveFiles, NotesStrikeAtOnceAndStillSoundWhenCutAfter100Ms) {
   for (int k = 1; k <= 8; ++k) {
     DecodedWave wave;
     ASSERT_TRUE(Decode("note" + std::to_string(k) + ".wav", wave));
-    const auto ms = [&wave](int m) { return static_cast<std::size_t>(wave.spec.freq * m / 1000); };
+    const auto ms = [&wave](int m) { return static_cast<std::size_t>(wave.audio.freq * m / 1000); };
     const double peak = wave.Peak(0, wave.samples.size());
     EXPECT_GE(wave.Peak(0, ms(20)), 0.9 * peak) << "note" << k << " has a slow attack";
     EXPECT_GE(wave.Peak(ms(90), ms(100)), 0.2 * peak) << "note" << k << " has died before the next";
