@@ -52,10 +52,6 @@ void TDaktoWindow::LoadPreferences() {
   }
 }
 
-void TDaktoWindow::ReadPreferences() {
-  LoadPreferences();
-}
-
 void TDaktoWindow::WritePreferences() {
   // The chooser may have moved the working directory; the file belongs where the program started.
   const std::string path =

@@ -69,11 +69,9 @@ class TDaktoWindow : public WindowProcedure, public GameShell {
   std::optional<Palette> GamePalette;
 
   BackgroundMusic& Music() { return *music_; }
-  const FrontScreen& Front() const { return *front_; }
 
   // The first-run setup: the names dialog and every default.
   void SetUpDefaults();
-  void ReadPreferences();
   void WritePreferences();
   // When the two names are equal the second becomes "PLAYERB" and a warning says so.
   void CheckSameNames() override;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -29,7 +30,7 @@ std::uint32_t ReadBig(const std::vector<std::uint8_t>& bytes, std::size_t at, in
   return value;
 }
 
-FaceMetrics ReadFaceMetrics(const std::string& path) {
+FaceMetrics ReadFaceMetricsFromFile(const std::string& path) {
   FaceMetrics metrics;
   std::ifstream file(path, std::ios::binary);
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -50,6 +51,14 @@ FaceMetrics ReadFaceMetrics(const std::string& path) {
     return FaceMetrics{};
   }
   return metrics;
+}
+
+// Each face file is read once for its metrics, however many fonts are made from it.
+FaceMetrics ReadFaceMetrics(const std::string& path) {
+  static std::map<std::string, FaceMetrics> known;
+  const auto found = known.find(path);
+  if (found != known.end()) return found->second;
+  return known.emplace(path, ReadFaceMetricsFromFile(path)).first->second;
 }
 
 std::string FontFileName(const FontDescription& description) {

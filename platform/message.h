@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 
 #include "platform/geometry.h"
 
@@ -54,7 +53,6 @@ class MessageQueue {
   void DropMouseMessages() {
     std::erase_if(messages_, [](const Message& m) { return m.IsMouse(); });
   }
-  void DropIf(const std::function<bool(const Message&)>& drop) { std::erase_if(messages_, drop); }
   const std::deque<Message>& Messages() const { return messages_; }
 
  private:

@@ -32,6 +32,7 @@ class ShutTheBoxScreenTest : public ShellTest {
 };
 
 TEST_F(ShutTheBoxScreenTest, CreatingTheGameBuildsItsPaletteAndPaintsTheBoard) {
+  EXPECT_EQ(host_.Platform().Reseeds(), 2) << "the window at start and the game, from real entropy";
   const auto source = Bitmap::Load("BITMAP_143");
   ASSERT_NE(source, nullptr);
   ASSERT_TRUE(window_->GamePalette.has_value());
